@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, only the Debian packages the project needs that are missing.
+# Safe to run again and again; needs root (or sudo) only when something is missing.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential
+  cmake
+  ninja-build
+  pkg-config
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  libstb-dev
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

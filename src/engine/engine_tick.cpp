@@ -1,0 +1,169 @@
+#include "engine/engine.h"
+
+#include <algorithm>
+
+namespace krattle {
+
+void Engine::EngineTick() {
+  if (host_.DemoPlaying()) host_.PlaybackTick();
+
+  s_.EntranceTicked = false;
+  s_.PlayerPresent = false;
+  s_.CarryingBomb = false;
+  s_.AmoebaCanGrow = false;
+  s_.AmoebaCount = 0;
+
+  const int w = g_.CaveWidth;
+  std::fill_n(g_.MoveMap.begin(), MaxRows * w > CellCount ? CellCount : MaxRows * w, 0);
+
+  const int rows = w == 20 ? 12 : 22;
+  for (int row = 0; row < rows; ++row) {
+    host_.PollInput(in_);
+    const int first = row * w;
+    for (int a = first; a < first + w; ++a) CellStep(a);
+  }
+
+  s_.AmoebaCountLast = s_.AmoebaCount;
+  if (!s_.AmoebaCanGrow && s_.AmoebaStarted) s_.AmoebaEnclosed = true;
+  if (s_.AmoebaCount == 0 && s_.AmoebaSoundOn) {
+    host_.StopSound(13);
+    s_.AmoebaSoundOn = false;
+  }
+  if ((s_.MagicWallState == 0 || s_.MagicWallState == 2) && s_.MagicWallSoundOn) {
+    s_.MagicWallSoundOn = false;
+    host_.StopSound(20);
+  }
+
+  // A Dravik who moved down out of the last row sits in row 0, which the scan had passed.
+  for (int a = 0; a < w; ++a) {
+    Element c = g_.Cells[a];
+    if (c == Dravik || c == DravikMoved || c == DravikWithBomb || c == DravikWithBombMoved) {
+      s_.PlayerPresent = true;
+      break;
+    }
+  }
+
+  if (!s_.PlayerPresent) {
+    s_.PlayerInPlay = false;
+    if (host_.DemoRecording()) host_.FinishRecording();
+    if (host_.DemoPlaying()) host_.FinishPlayback();
+  }
+  if (host_.DemoRecording()) host_.RecordTick();
+}
+
+void Engine::CellStep(int index) {
+  const int a = g_.Safe(index);
+  Element& c = g_.Cells[a];
+  switch (c) {
+    // Markers only turn back into their base code.
+    case HorizExpWallMoved: c = HorizExpWall; break;
+    case FireflyMovedRight: c = FireflyRight; break;
+    case FireflyMovedDown: c = FireflyDown; break;
+    case ButterflyMovedDown: c = ButterflyDown; break;
+    case ButterflyMovedRight: c = ButterflyRight; break;
+    case DravikMoved: c = Dravik; break;
+    case BoulderFallingMoved: c = BoulderFalling; break;
+    case DiamondStationaryMoved: c = DiamondStationary; break;
+    case DiamondFallingMoved: c = DiamondFalling; break;
+    case AmoebaMoved: c = Amoeba; break;
+    case ClockTaken: c = Dirt; break;
+    case DravikInExitMoved: c = DravikInExit; break;
+    case VertExpWallMoved: c = VertExpWall; break;
+    case BothDirExpWallMoved: c = BothDirExpWall; break;
+    case WallFallingFallingMoved: c = WallFallingFalling; break;
+    case AcidMoved: c = Acid; break;
+    case BombFallingMoved: c = BombFalling; break;
+    case AltFireflyMovedRight: c = AltFireflyRight; break;
+    case AltFireflyMovedDown: c = AltFireflyDown; break;
+    case AltButterflyMovedDown: c = AltButterflyDown; break;
+    case AltButterflyMovedRight: c = AltButterflyRight; break;
+    case DravikWithBombMoved: c = DravikWithBomb; break;
+    case BoulderPushed: PushedMarkerRule(a, BoulderStationary, BoulderFalling); break;
+    case BombSolidPushed: PushedMarkerRule(a, BombSolid, BombFalling); break;
+
+    // Stage sequences.
+    case ExplodeRegular: RegularBlast(a); break;
+    case ExplosionMoved: c = Explosion; break;
+    case Explosion: c = Explosion2; break;
+    case Explosion2: c = Explosion3; break;
+    case Explosion3: c = Explosion4; break;
+    case Explosion4: c = ElementChoice(p_.RegularExplosion); break;
+    case ExplodeToDiamonds: ButterflyBlast(a); break;
+    case DiamondBirthMoved: c = DiamondBirth; break;
+    case DiamondBirth: c = DiamondBirth2; break;
+    case DiamondBirth2: c = DiamondBirth3; break;
+    case DiamondBirth3: c = DiamondBirth4; break;
+    case DiamondBirth4: c = ElementChoice(p_.ButterflyExplosion); break;
+    case SolidBombDetonateMoved: c = SolidBombDetonate; break;
+    case SolidBombDetonate: SolidBombBlast(a); break;
+    case SolidBombExplMoved: c = SolidBombExpl; break;
+    case SolidBombExpl: c = SolidBombExpl2; break;
+    case SolidBombExpl2: c = SolidBombExpl3; break;
+    case SolidBombExpl3: c = SolidBombExpl4; break;
+    case SolidBombExpl4: c = ElementChoice(p_.SolidBombExplosion); break;
+    case BombIgnitedMoved: c = BombIgnited; break;
+    case BombIgnited: c = BombIgnited2; break;
+    case BombIgnited2: c = BombIgnited3; break;
+    case BombIgnited3: c = BombIgnited4; break;
+    case BombIgnited4: c = BombIgnited5; break;
+    case BombIgnited5: c = BombIgnited6; break;
+    case BombIgnited6: IgnitedBombBlast(a); break;
+    case BombExplMoved: c = BombExpl; break;
+    case BombExpl: c = BombExpl2; break;
+    case BombExpl2: c = BombExpl3; break;
+    case BombExpl3: c = ElementChoice(p_.BombExplosion); break;
+
+    // Dravik, the entrance and the exit.
+    case Entrance: EntranceRule(a); break;
+    case DravikBirth:
+      c = DravikBirth2;
+      s_.PlayerPresent = true;
+      e_.SignalEvent = 1;
+      break;
+    case DravikBirth2:
+      c = DravikBirth3;
+      s_.PlayerPresent = true;
+      break;
+    case DravikBirth3:
+      s_.PlayerPresent = true;
+      c = Dravik;
+      s_.PlayerBorn = true;
+      break;
+    case Dravik: DravikRule(a, Dravik); break;
+    case DravikWithBomb: DravikRule(a, DravikWithBomb); break;
+    case ExitClosed:
+      if (s_.DiamondsCollected >= p_.Diamonds) c = ExitOpen;
+      break;
+    case DravikInExit: DravikInExitRule(); break;
+
+    // Falling and rolling objects.
+    case BoulderStationary: BoulderStationaryRule(a); break;
+    case BoulderFalling: BoulderFallingRule(a); break;
+    case DiamondStationary: DiamondStationaryRule(a); break;
+    case DiamondFalling: DiamondFallingRule(a); break;
+    case BombSolid: BombSolidRule(a); break;
+    case BombFalling: BombFallingRule(a); break;
+    case MagicWall: MagicWallCell(); break;
+    case WallFalling: WallFallingRule(a); break;
+    case WallFallingFalling: WallFallingFallingRule(a); break;
+
+    // Creatures.
+    case FireflyLeft: case FireflyUp: case FireflyRight: case FireflyDown:
+    case ButterflyDown: case ButterflyLeft: case ButterflyUp: case ButterflyRight:
+    case AltFireflyLeft: case AltFireflyUp: case AltFireflyRight: case AltFireflyDown:
+    case AltButterflyDown: case AltButterflyLeft: case AltButterflyUp: case AltButterflyRight:
+      CreatureRule(a, c);
+      break;
+
+    // Spreading elements.
+    case Amoeba: AmoebaRule(a); break;
+    case Acid: AcidRule(a); break;
+    case HorizExpWall: HorizExpWallRule(a); break;
+    case VertExpWall: VertExpWallRule(a); break;
+    case BothDirExpWall: BothDirExpWallRule(a); break;
+
+    default: break;  // no rule: space, dirt, walls, slime, clock, bomb, dummy, cover, unused
+  }
+}
+
+}  // namespace krattle

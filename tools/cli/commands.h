@@ -1,0 +1,17 @@
+#pragma once
+// krattle-cli commands. Each takes the arguments after its name and returns the exit status.
+
+#include <string>
+#include <vector>
+
+namespace krattle::cli {
+
+using Args = std::vector<std::string>;
+
+int NewSetCommand(const Args& args);
+int SimCommand(const Args& args);
+
+// Parses a whole decimal number in [lo, hi]; false when it is not one.
+bool ParseInt(const std::string& text, long lo, long hi, long& out);
+
+}  // namespace krattle::cli

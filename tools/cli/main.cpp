@@ -1,0 +1,45 @@
+// krattle-cli: headless commands on cave sets, for level designers, tests and tools.
+
+#include <cstdio>
+#include <string>
+
+#include "commands.h"
+
+namespace {
+
+struct Command {
+  const char* name;
+  const char* usage;
+  int (*run)(const krattle::cli::Args&);
+};
+
+const Command kCommands[] = {
+    {"new-set", "new-set OUT.kcv", krattle::cli::NewSetCommand},
+    {"sim", "sim SET.kcv --cave C --level L [--ticks N] [--input MOVES] [--clock K]",
+     krattle::cli::SimCommand},
+};
+
+void Usage() {
+  std::fprintf(stderr, "usage: krattle-cli COMMAND [ARGS]\ncommands:\n");
+  for (const auto& c : kCommands) std::fprintf(stderr, "  %s\n", c.usage);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    Usage();
+    return 2;
+  }
+  const std::string name = argv[1];
+  if (name == "--help" || name == "-h" || name == "help") {
+    Usage();
+    return 0;
+  }
+  for (const auto& c : kCommands) {
+    if (name == c.name) return c.run(krattle::cli::Args(argv + 2, argv + argc));
+  }
+  std::fprintf(stderr, "krattle-cli: unknown command '%s'\n", name.c_str());
+  Usage();
+  return 2;
+}

@@ -1,0 +1,266 @@
+#include "game/game.h"
+
+#include "core/cave_set_file.h"
+
+namespace krattle {
+
+Game::Game(PlatformServices services)
+    : io_(services), set_(std::make_unique<CaveSet>()), engine_(run_, *this, set_.get()) {}
+
+namespace {
+std::filesystem::path Beside(const std::filesystem::path& dir, const std::filesystem::path& p) {
+  return p.is_absolute() ? p : dir / p;
+}
+}  // namespace
+
+void Game::Fatal(const std::string& text) {
+  io_.Ask.Message(text, "Krattle");
+  quit_ = true;
+}
+
+bool Game::LoadWithFallback(std::filesystem::path& configured, const char* fallback,
+                            const char* what, int kind) {
+  auto load = [&](const std::filesystem::path& p) {
+    const auto full = Beside(programDir_, p);
+    if (kind == 1) return io_.Assets.LoadFonts(full);
+    if (kind == 2) return io_.Assets.LoadSounds(full);
+    return io_.Assets.LoadTiles(full, view_.TileSize);
+  };
+  std::string error = load(configured);
+  if (error.empty()) return true;
+  const std::string first = error;
+  error = load(fallback);
+  if (error.empty()) {
+    configured = fallback;
+    return true;
+  }
+  // Halting without a word leaves the player guessing; say which files failed and why.
+  Fatal(std::string("Cannot load the ") + what + ".\n" + first + "\n" + error);
+  return false;
+}
+
+bool Game::Creation(const StartupOptions& options) {
+  run_.Rng.RandomSeed = 10;
+  flow_ = FlowState{};
+  view_ = ViewState{};
+  settings_.MusicAvailable = true;
+  run_.Values.BonusLifeBanner = 0;
+  run_.Values.GamePhase = gpPlay;
+  setFile_.clear();
+  setName_.clear();
+  menu_ = MenuState{};
+  programDir_ = options.ProgramDir;
+  paths_ = options.Paths;
+
+  settings_.Speed = options.Speed < 0 || options.Speed >= 100 ? 14 : options.Speed;
+  const int soundOff = options.SoundOff == 1 ? 1 : 0;
+  view_.SetZoom(options.Zoom == 2 ? 2 : 1);
+  view_.StatusX = 82;
+  settings_.Muted = soundOff == 1;
+  menu_.MuteChecked = settings_.Muted;
+
+  if (!LoadWithFallback(paths_.Fonts, "data/Krattle/Fonts.kgf", "font set", 1)) return false;
+  if (!LoadWithFallback(paths_.Sounds, "data/Krattle/Sounds.kwv", "sound set", 2)) return false;
+
+  const bool fromCommandLine = options.Args.size() == 1 && PassesSizeTest(options.Args[0]);
+  const std::filesystem::path setPath =
+      fromCommandLine ? std::filesystem::path(options.Args[0]) : options.LastCaveSet;
+  if (!setPath.empty() && PassesSizeTest(setPath)) {
+    auto fresh = std::make_unique<CaveSet>();
+    const CaveSetResult r = ReadCaveSet(setPath, *fresh);
+    if (r.Ok()) {
+      *set_ = *fresh;
+      setFile_ = setPath;
+      AfterSetRead(setPath);
+      if (fromCommandLine) flow_.TitlePicture = false;
+    } else {
+      // A file that passed the size test but cannot be read is reported; the title screen
+      // comes up without a set instead of ending the program.
+      io_.Ask.Message("Cannot read " + setPath.string() + ": " + r.Message, "Krattle");
+    }
+  }
+
+  if (io_.Music.Open(Beside(programDir_, paths_.Music))) {
+    const long ms = io_.Music.LengthMs();
+    if (ms < 0) {
+      settings_.MusicTicks = 10;
+      settings_.MusicAvailable = false;
+    } else {
+      const long ticks = ms / 1250;
+      settings_.MusicTicks = static_cast<std::uint16_t>(ticks < 10    ? 10
+                                                        : ticks > 120 ? 120
+                                                                      : ticks);
+    }
+  } else {
+    settings_.MusicTicks = 10;
+    settings_.MusicAvailable = false;
+  }
+
+  for (auto& look : run_.Grid.VariantMap) look = static_cast<std::uint8_t>(run_.Rng.RandomBelow(4));
+  LoadGraphicsSets();
+  if (quit_) return false;
+  flow_.ScreenMode = smTitle;
+  return true;
+}
+
+void Game::AfterSetRead(const std::filesystem::path& path) {
+  const std::string name = path.filename().string();
+  setName_ = name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string();
+  flow_.CaveSetLoaded = true;
+  menu_.DemoEnabled = true;
+  flow_.DemoRecording = flow_.DemoPlaying = false;
+  flow_.CurrentCave = flow_.CurrentLevel = 0;
+  run_.Values.Score = 0;
+  LoadHighScores();
+  menu_.StartEnabled = true;
+  RestoreSavedPosition();
+  menu_.StopEnabled = true;
+}
+
+bool Game::LoadCaveSet(const std::filesystem::path& path) {
+  if (!PassesSizeTest(path)) return false;
+  auto fresh = std::make_unique<CaveSet>();
+  const CaveSetResult r = ReadCaveSet(path, *fresh);
+  if (!r.Ok()) {
+    io_.Ask.Message("Cannot read " + path.string() + ": " + r.Message, "Krattle");
+    return false;
+  }
+  UseCaveSet(*fresh, path);
+  return true;
+}
+
+void Game::UseCaveSet(const CaveSet& set, const std::filesystem::path& path) {
+  *set_ = set;
+  setFile_ = path;
+  AfterSetRead(path.empty() ? std::filesystem::path("Krattle.kcv") : path);
+  if (path.empty()) setName_.clear();
+  flow_.TitlePicture = false;
+  RestartAttract();
+  flow_.ScreenMode = smTitle;
+}
+
+void Game::LoadGameClick() {
+  StopLoopedSounds();
+  // The editor stores its fields and asks about unsaved changes here once it exists.
+  const auto chosen = io_.Ask.OpenFile(programDir_ / "Levels", "Krattle Caves *.kcv|*.kcv");
+  if (chosen) LoadCaveSet(*chosen);
+}
+
+void Game::LoadHighScores() {
+  for (int k = 0; k < HighScoreEntries; ++k) highScores_[k] = set_->HighScore(k + 1);
+}
+
+void Game::LoadGraphicsSets() {
+  const bool big = view_.ZoomMode == 2;
+  view_.TileSize = big ? 40 : 32;
+  if (big) {
+    if (!LoadWithFallback(paths_.Graph40, "data/Krattle/40x40.kgf", "40-pixel tile set", 0)) return;
+  } else if (!LoadWithFallback(paths_.Graph32, "data/Krattle/32x32.kgf", "32-pixel tile set", 0)) {
+    return;
+  }
+  view_.SetZoom(view_.ZoomMode);
+  menu_.ZoomChecked = big;
+  io_.Window.SetSurfaceSize(view_.SurfaceWidth(), view_.SurfaceHeight());
+}
+
+void Game::ZoomClick() {
+  view_.ZoomMode = view_.ZoomMode == 2 ? 1 : 2;
+  view_.ScrollStepsX = view_.ScrollStepsY = 0;
+  LoadGraphicsSets();
+}
+
+void Game::MuteClick() {
+  if (!settings_.Muted) {
+    settings_.Muted = true;
+    StopLoopedSounds();
+    StopMusic();
+    menu_.MuteChecked = true;
+    flow_.AttractCountdown = 10;
+  } else {
+    settings_.Muted = false;
+    menu_.MuteChecked = false;
+    // The engine starts the loops again at its next scan.
+    run_.State.AmoebaSoundOn = run_.State.MagicWallSoundOn = false;
+    if (flow_.ScreenMode == smTitle) RestartAttract();
+  }
+}
+
+void Game::FullScreenClick() {
+  if (flow_.EditorActive) return;
+  io_.Window.ToggleFullScreen();
+}
+
+void Game::OnActivate() {
+  clockEnabled_ = true;
+  if (flow_.ScreenMode == smTitle) RestartAttract();
+}
+
+void Game::OnDeactivate() {
+  StopLoopedSounds();
+  StopMusic();
+  clockEnabled_ = false;
+}
+
+void Game::GamePauseWhenMenu() {
+  StopLoopedSounds();
+  clockEnabled_ = false;
+}
+
+void Game::PlaySound(int wave) {
+  if (!settings_.Muted) io_.Sound.Play(wave);
+}
+
+void Game::PlayLooped(int wave) {
+  if (!settings_.Muted) io_.Sound.PlayLooped(wave);
+}
+
+void Game::StopSound(int wave) {
+  io_.Sound.Stop(wave);
+}
+
+void Game::StopLoopedSounds() {
+  io_.Sound.Stop(13);
+  run_.State.AmoebaSoundOn = false;
+  io_.Sound.Stop(20);
+  run_.State.MagicWallSoundOn = false;
+  io_.Sound.Stop(16);
+}
+
+void Game::StopMusic() {
+  if (!settings_.MusicAvailable) return;
+  io_.Music.Stop();
+  io_.Music.Seek(0);
+}
+
+void Game::RestartAttract() {
+  if (!settings_.MusicAvailable || settings_.Muted) {
+    flow_.AttractCountdown = 10;
+    return;
+  }
+  flow_.AttractCountdown = static_cast<std::uint8_t>(settings_.MusicTicks + 1);
+  StopLoopedSounds();
+  io_.Music.Seek(0);
+  io_.Music.Play();
+}
+
+bool Game::AnyDemo() const {
+  for (int c = 0; c < CaveCount; ++c)
+    if (set_->DemoPresent(c)) return true;
+  return false;
+}
+
+// Demo playback comes with its own code; until then the title screen simply starts over.
+void Game::PlayNextDemo() {
+  RestartAttract();
+}
+
+// The editor comes later; an editor test has nowhere else to return to.
+void Game::ReturnToEditor() {
+  flow_.ScreenMode = smTitle;
+  RestartAttract();
+}
+
+// The name entry for the high-score table comes later; the score waits in PendingHighScore.
+void Game::EnterHighScoreName() {}
+
+}  // namespace krattle

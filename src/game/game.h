@@ -1,0 +1,144 @@
+#pragma once
+// The one object that owns the running program's state: the cave set, the cave being played,
+// the flow around it and the view. It is driven only by explicit calls (start-up, frames, clock
+// ticks, key-downs, menu commands) and reaches the outside only through PlatformServices.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "core/cave_set.h"
+#include "engine/engine.h"
+#include "game/game_state.h"
+#include "game/platform.h"
+#include "render/playfield_renderer.h"
+#include "render/title_screen.h"
+#include "render/view_state.h"
+
+namespace krattle {
+
+class Game : public EngineHost {
+ public:
+  explicit Game(PlatformServices services);
+
+  // Start-up. False when the program cannot go on (the reason has been shown).
+  bool Creation(const StartupOptions& options);
+
+  // One frame of the frame timer, and one tick of the 1250 ms game clock.
+  void Frame();
+  void ClockTick();
+  bool ClockEnabled() const { return clockEnabled_; }
+
+  // A key-down event; shift holds keys::ShiftBit and keys::AltBit.
+  void KeyDown(int key, int shift = 0);
+
+  // Application events and menu commands.
+  void OnActivate();
+  void OnDeactivate();
+  void GamePauseWhenMenu();
+  void Start();
+  void Stop();
+  void ESC();
+  void LoadGameClick();
+  void ZoomClick();
+  void MuteClick();
+  void FullScreenClick();
+
+  // Reads a set file as Load Game does after its dialog. False (and the old set kept) when the
+  // file is not a cave set or cannot be read.
+  bool LoadCaveSet(const std::filesystem::path& path);
+  // Takes a set from memory as if it had been read from `path` (empty: a set without a file).
+  void UseCaveSet(const CaveSet& set, const std::filesystem::path& path = {});
+
+  // Game flow pieces, public for the runner, the demo and editor code to come, and the tests.
+  void StartCave();
+  void RestoreSavedPosition();
+  void RestartAttract();
+  void StopLoopedSounds();
+  void StopMusic();
+  void LoadHighScores();
+  void LoadGraphicsSets();
+
+  // EngineHost.
+  void PollInput(InputFlags& input) override;
+  void PlaySound(int wave) override;
+  void PlayLooped(int wave) override;
+  void StopSound(int wave) override;
+  bool DemoRecording() const override { return flow_.DemoRecording; }
+  bool DemoPlaying() const override { return flow_.DemoPlaying; }
+
+  // State, each with its one owner here.
+  CaveSet& Set() { return *set_; }
+  CaveRun& Run() { return run_; }
+  FlowState& Flow() { return flow_; }
+  ViewState& View() { return view_; }
+  Settings& Config() { return settings_; }
+  const MenuState& Menu() const { return menu_; }
+  const HighScoreTable& HighScores() const { return highScores_; }
+  const std::string& SetName() const { return setName_; }
+  const std::filesystem::path& SetFile() const { return setFile_; }
+  const ResourcePaths& Paths() const { return paths_; }
+  bool QuitRequested() const { return quit_; }
+
+ private:
+  // Frame work by screen and phase.
+  void TitleFrame();
+  void GameFrame();
+  void PhaseWork();
+  void PlayFrame();
+  void CoverFrame();
+  void UncoverFrame();
+  void TimeBonusFrame();
+  void NextCaveFrame();
+  void FrozenFrame();
+  void EndingFrame();
+  void CoverCells(int perRow);
+  void FlipAnimOnFirstStep();
+  void FreezeAnimation();
+  void RestoreAnimation();
+  void PlayTickSounds();
+  void RenderGame();
+
+  // Flow helpers.
+  void NextPlayableCave();
+  void GameOver();
+  void SaveSetIgnoringErrors();
+  void AfterSetRead(const std::filesystem::path& path);
+  bool AnyDemo() const;
+  void Click() { PlaySound(21); }
+  bool LoadWithFallback(std::filesystem::path& configured, const char* fallback, const char* what,
+                        int kind);
+  void Fatal(const std::string& text);
+
+  // Seams for what comes later: demos, the editor and the high-score name entry.
+  void PlayNextDemo();
+  void ReturnToEditor();
+  void EnterHighScoreName();
+
+  // Keys.
+  void TitleKeys(int key);
+  void PlayKeys(int key, int shift);
+  bool Playable(int cave, int level) const { return isCavePlayable(*set_, cave, level); }
+
+  PlatformServices io_;
+  std::unique_ptr<CaveSet> set_;
+  CaveRun run_;
+  Engine engine_;
+  FlowState flow_;
+  ViewState view_;
+  Settings settings_;
+  MenuState menu_;
+  HighScoreTable highScores_;
+  ResourcePaths paths_;
+  std::filesystem::path programDir_ = ".";
+  std::filesystem::path setFile_;
+  std::string setName_;
+  bool clockEnabled_ = false;
+  bool quit_ = false;
+};
+
+// The play order: A B C D Q E F G H R I J K L S M N O P T. With levelStep, T wraps to A one
+// level up (5 wraps to 1).
+void NextCaveInOrder(std::uint8_t& cave, std::uint8_t& level, bool levelStep);
+
+}  // namespace krattle

@@ -1,0 +1,75 @@
+#pragma once
+// The program's state around the engine, grouped by who writes it.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace krattle {
+
+enum ScreenMode : std::uint8_t { smTitle = 0, smGame = 1, smEditor = 2 };
+
+// Written by the frame step, the game flow and the key handler.
+struct FlowState {
+  std::uint8_t ScreenMode = smTitle;
+  std::uint8_t FrameStep = 0;  // 0..7
+  std::uint8_t AnimPhase = 0;  // 0 or 1
+  // Frozen phases hold the animation still with these.
+  std::uint8_t SavedFrameStep = 0;
+  std::uint8_t SavedAnimPhase = 0;
+  std::uint8_t CurrentCave = 0;
+  std::uint8_t CurrentLevel = 0;
+  std::uint8_t PhaseCountdown = 0;
+  std::uint8_t NextCaveDelay = 0;
+  std::uint8_t AttractCountdown = 0;
+  std::uint8_t AttractHold = 0;
+  bool ShowHighScores = false;
+  bool TitlePicture = true;
+  bool CaveSetLoaded = false;
+  bool EditorActive = false;
+  bool DemoRecording = false;
+  bool DemoPlaying = false;
+  bool DemoChain = false;
+  int DemoIndex = 0;
+  std::int32_t PendingHighScore = 0;
+};
+
+// Chosen by the player; the configuration file keeps them between runs.
+struct Settings {
+  int Speed = 14;  // ms between frames
+  bool Muted = false;
+  bool MusicAvailable = true;
+  std::uint16_t MusicTicks = 10;
+};
+
+// Which menu items the platform shows enabled or checked.
+struct MenuState {
+  bool StartEnabled = false;
+  bool StopEnabled = false;
+  bool DemoEnabled = false;
+  bool ZoomChecked = false;
+  bool MuteChecked = false;
+};
+
+// Resource files, relative to the program's folder unless absolute.
+struct ResourcePaths {
+  std::filesystem::path Graph32 = "data/Krattle/32x32.kgf";
+  std::filesystem::path Graph40 = "data/Krattle/40x40.kgf";
+  std::filesystem::path Fonts = "data/Krattle/Fonts.kgf";
+  std::filesystem::path Sounds = "data/Krattle/Sounds.kwv";
+  std::filesystem::path Music = "data/Krattle/Krattle.mid";
+};
+
+// What start-up is given: the program's folder, the command line and the configuration values.
+struct StartupOptions {
+  std::filesystem::path ProgramDir = ".";
+  std::vector<std::string> Args;
+  std::filesystem::path LastCaveSet;  // the configuration's "Open"
+  int Speed = 14;
+  int SoundOff = 0;
+  int Zoom = 1;
+  ResourcePaths Paths;
+};
+
+}  // namespace krattle

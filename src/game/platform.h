@@ -1,0 +1,85 @@
+#pragma once
+// What the program logic needs from the outside world. The platform ring implements these with
+// SDL; the headless runner and the tests use the stand-ins of test_doubles.h.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "render/canvas.h"
+
+namespace krattle {
+
+class Keyboard {
+ public:
+  virtual ~Keyboard() = default;
+  // Held state of a virtual key (keys.h), Ctrl included.
+  virtual bool IsDown(int key) const = 0;
+};
+
+class SoundDevice {
+ public:
+  virtual ~SoundDevice() = default;
+  // Once, overlapping earlier instances of the same wave.
+  virtual void Play(int wave) = 0;
+  virtual void PlayLooped(int wave) = 0;
+  // Every playing instance of the wave.
+  virtual void Stop(int wave) = 0;
+};
+
+class MusicPlayer {
+ public:
+  virtual ~MusicPlayer() = default;
+  virtual bool Open(const std::filesystem::path& path) = 0;
+  // Length in milliseconds, or a negative number when it cannot be measured.
+  virtual long LengthMs() = 0;
+  virtual void Seek(long ms) = 0;
+  virtual void Play() = 0;
+  virtual void Stop() = 0;
+};
+
+enum class DialogAnswer : std::uint8_t { Yes, No, Cancel, Ok };
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // Returns the chosen file, or nothing when the user cancels.
+  virtual std::optional<std::filesystem::path> OpenFile(const std::filesystem::path& folder,
+                                                        const std::string& filter) = 0;
+  virtual std::optional<std::filesystem::path> SaveFile(const std::filesystem::path& folder,
+                                                        const std::string& filter) = 0;
+  virtual DialogAnswer YesNoCancel(const std::string& text, const std::string& title) = 0;
+  virtual DialogAnswer YesNo(const std::string& text, const std::string& title) = 0;
+  virtual void Message(const std::string& text, const std::string& title) = 0;
+};
+
+// The window and its drawing surface.
+class Display {
+ public:
+  virtual ~Display() = default;
+  virtual void SetSurfaceSize(int width, int height) = 0;
+  virtual void ToggleFullScreen() = 0;
+};
+
+// Loads the numbered image and wave lists from set files. Returns an empty string on success,
+// otherwise why it failed.
+class AssetLoader {
+ public:
+  virtual ~AssetLoader() = default;
+  virtual std::string LoadTiles(const std::filesystem::path& path, int tileSize) = 0;
+  virtual std::string LoadFonts(const std::filesystem::path& path) = 0;
+  virtual std::string LoadSounds(const std::filesystem::path& path) = 0;
+};
+
+struct PlatformServices {
+  Canvas& Screen;
+  Keyboard& Keys;
+  SoundDevice& Sound;
+  MusicPlayer& Music;
+  Dialogs& Ask;
+  Display& Window;
+  AssetLoader& Assets;
+};
+
+}  // namespace krattle

@@ -1,0 +1,53 @@
+#include "game/test_doubles.h"
+
+namespace krattle {
+
+int RecordingSound::Played(int wave) const {
+  int n = 0;
+  for (const auto& c : Calls)
+    if (c.What != SoundCall::Stop && c.Wave == wave) ++n;
+  return n;
+}
+
+std::optional<std::filesystem::path> ScriptedDialogs::OpenFile(const std::filesystem::path& folder,
+                                                               const std::string&) {
+  OpenedIn.push_back(folder);
+  if (Files.empty()) return std::nullopt;
+  auto f = Files.front();
+  Files.pop_front();
+  return f;
+}
+
+std::optional<std::filesystem::path> ScriptedDialogs::SaveFile(const std::filesystem::path& folder,
+                                                               const std::string& filter) {
+  return OpenFile(folder, filter);
+}
+
+DialogAnswer ScriptedDialogs::YesNoCancel(const std::string& text, const std::string& title) {
+  Shown.push_back(title + ": " + text);
+  if (Answers.empty()) return DialogAnswer::Cancel;
+  auto a = Answers.front();
+  Answers.pop_front();
+  return a;
+}
+
+DialogAnswer ScriptedDialogs::YesNo(const std::string& text, const std::string& title) {
+  const DialogAnswer a = YesNoCancel(text, title);
+  return a == DialogAnswer::Cancel ? DialogAnswer::No : a;
+}
+
+void ScriptedDialogs::Message(const std::string& text, const std::string& title) {
+  Shown.push_back(title + ": " + text);
+}
+
+std::string NullAssets::LoadTiles(const std::filesystem::path& path, int) {
+  return Result(path);
+}
+
+std::string NullAssets::Result(const std::filesystem::path& path) {
+  if (Broken.count(path)) return "cannot open " + path.string();
+  Loaded.push_back(path);
+  return {};
+}
+
+}  // namespace krattle

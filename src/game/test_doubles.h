@@ -1,0 +1,92 @@
+#pragma once
+// Stand-ins for the platform services: they do nothing, or remember what they were asked, or
+// answer from a script. The headless runner and the tests use them.
+
+#include <deque>
+#include <set>
+#include <vector>
+
+#include "game/platform.h"
+
+namespace krattle {
+
+class ScriptedKeyboard : public Keyboard {
+ public:
+  bool IsDown(int key) const override { return held_.count(key) != 0; }
+  void Press(int key) { held_.insert(key); }
+  void Release(int key) { held_.erase(key); }
+  void ReleaseAll() { held_.clear(); }
+
+ private:
+  std::set<int> held_;
+};
+
+struct SoundCall {
+  enum Kind : std::uint8_t { Play, Loop, Stop } What = Play;
+  int Wave = 0;
+  bool operator==(const SoundCall&) const = default;
+};
+
+class RecordingSound : public SoundDevice {
+ public:
+  void Play(int wave) override { Calls.push_back({SoundCall::Play, wave}); }
+  void PlayLooped(int wave) override { Calls.push_back({SoundCall::Loop, wave}); }
+  void Stop(int wave) override { Calls.push_back({SoundCall::Stop, wave}); }
+  int Played(int wave) const;
+  std::vector<SoundCall> Calls;
+};
+
+class FakeMusic : public MusicPlayer {
+ public:
+  bool Opens = false;  // no music unless a test provides some
+  long Length = 0;
+  bool Open(const std::filesystem::path&) override { return Opens; }
+  long LengthMs() override { return Length; }
+  void Seek(long ms) override { Position = ms; }
+  void Play() override { ++Plays, Playing = true; }
+  void Stop() override { ++Stops, Playing = false; }
+  long Position = 0;
+  int Plays = 0, Stops = 0;
+  bool Playing = false;
+};
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  std::optional<std::filesystem::path> OpenFile(const std::filesystem::path& folder,
+                                                const std::string& filter) override;
+  std::optional<std::filesystem::path> SaveFile(const std::filesystem::path& folder,
+                                                const std::string& filter) override;
+  DialogAnswer YesNoCancel(const std::string& text, const std::string& title) override;
+  DialogAnswer YesNo(const std::string& text, const std::string& title) override;
+  void Message(const std::string& text, const std::string& title) override;
+
+  // Answers handed out in order; an empty queue cancels.
+  std::deque<std::optional<std::filesystem::path>> Files;
+  std::deque<DialogAnswer> Answers;
+  // Everything shown, as "title: text".
+  std::vector<std::string> Shown;
+  std::vector<std::filesystem::path> OpenedIn;
+};
+
+class NullDisplay : public Display {
+ public:
+  void SetSurfaceSize(int w, int h) override { Width = w, Height = h; }
+  void ToggleFullScreen() override { FullScreen = !FullScreen; }
+  int Width = 0, Height = 0;
+  bool FullScreen = false;
+};
+
+// Accepts every set unless its path is listed as broken.
+class NullAssets : public AssetLoader {
+ public:
+  std::string LoadTiles(const std::filesystem::path& path, int tileSize) override;
+  std::string LoadFonts(const std::filesystem::path& path) override { return Result(path); }
+  std::string LoadSounds(const std::filesystem::path& path) override { return Result(path); }
+  std::set<std::filesystem::path> Broken;
+  std::vector<std::filesystem::path> Loaded;
+
+ private:
+  std::string Result(const std::filesystem::path& path);
+};
+
+}  // namespace krattle

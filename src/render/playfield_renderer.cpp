@@ -1,0 +1,264 @@
+#include "render/playfield_renderer.h"
+
+namespace krattle {
+
+int MoveOffsetY(int m, int f, int d) {
+  switch (m) {
+    case 1:
+    case 5:
+    case 9:
+    case 13:
+    case 17: return d * f - 7 * d;
+    case 4:
+    case 8:
+    case 12:
+    case 16:
+    case 20: return 7 * d - d * f;
+    default: return 0;
+  }
+}
+
+int MoveOffsetX(int m, int f, int d) {
+  switch (m) {
+    case 2:
+    case 6:
+    case 10:
+    case 14:
+    case 18: return d * f - 7 * d;
+    case 3:
+    case 7:
+    case 11:
+    case 15:
+    case 19: return 7 * d - d * f;
+    default: return 0;
+  }
+}
+
+void RenderGameFrame(Canvas& canvas, const ViewState& view, CaveRun& run,
+                     const StatusContext& status, AnimClock clock, EngineHost& poller) {
+  if (run.State.ExitFlash) {
+    canvas.Fill(ColourWhite);
+    if (clock.FrameStep == 4) run.State.ExitFlash = false;
+  } else {
+    canvas.Fill(ColourBlack);
+  }
+  const int t = view.TileSize;
+  const int w = run.Grid.CaveWidth;
+  for (int i = 0; i <= 12; ++i) {
+    poller.PollInput(run.Input);
+    for (int j = 0; j <= 20; ++j) {
+      // Only the polls before the last three rows survive the frame.
+      if (i <= 9) run.Input.Clear();
+      const int index = (view.ViewColumn + j) + (view.ViewRow + i) * w;
+      DrawCell(canvas, view, run, clock, index, j * t + view.ScrollX, 24 + i * t + view.ScrollY);
+    }
+  }
+  DrawStatusLine(canvas, view, run, status, clock);
+  canvas.Present();
+}
+
+namespace {
+
+// Draws one cell's pictures; the view reads past the grid into cells that are always empty.
+class CellPainter {
+ public:
+  CellPainter(Canvas& c, const ViewState& v, const CaveRun& run, AnimClock a, int index, int x,
+              int y)
+      : c_(c),
+        run_(run),
+        s_(TileStyles::From(run.Params.Styles)),
+        a_(a),
+        t_(v.TileSize),
+        x_(x),
+        y_(y) {
+    const bool inside = index >= 0 && index < CellCount;
+    code_ = inside ? run.Grid.Cells[index] : 0;
+    m_ = inside ? run.Grid.MoveMap[index] : 0;
+    look_ = inside ? run.Grid.VariantMap[index] : 0;
+    d_ = t_ / 8;
+  }
+
+  void Paint();
+
+ private:
+  int Dy(int m) const { return MoveOffsetY(m, a_.FrameStep, d_); }
+  void At(int item) { c_.DrawItem(ImageListId::Images, item, x_, y_); }
+  void Moving(int item) {
+    c_.DrawItem(ImageListId::Images, item, x_ + MoveOffsetX(m_, a_.FrameStep, d_), y_ + Dy(m_));
+  }
+  void Above(int item) { c_.DrawItem(ImageListId::Images, item, x_, y_ - t_); }
+  void SinkingAbove(int item) { c_.DrawItem(ImageListId::Images, item, x_, y_ - t_ + Dy(1)); }
+  void Shrinking(int item) {
+    const int in = 2 * a_.FrameStep;
+    c_.StretchItem(ImageListId::Images, item, x_ + in, y_ + in, x_ + t_ - in, y_ + t_ - in);
+  }
+  int Boulder() const { return tiles::BoulderBase(s_, look_); }
+  int Dirt() const { return tiles::DirtItem(s_, look_); }
+  int Diamond() const { return tiles::DiamondItem(s_, a_); }
+  int Exit() const { return tiles::ExitItem(s_, a_); }
+  int Magic() const { return tiles::MagicWallItem(s_, a_); }
+  int SlimeImage() const { return tiles::Slime + a_.A8(); }
+  int DravikImage() const {
+    const int sprite = run_.State.DravikSprite;
+    return sprite == 0 ? tiles::DravikStanding : sprite + a_.A8();
+  }
+  void PaintBoulder();
+  void PaintDiamond();
+  void PaintDravik();
+  void PaintMagicWall();
+
+  Canvas& c_;
+  const CaveRun& run_;
+  TileStyles s_;
+  AnimClock a_;
+  int t_, x_, y_, d_;
+  int code_ = 0, m_ = 0, look_ = 0;
+};
+
+void CellPainter::PaintBoulder() {
+  if (m_ == 5) SinkingAbove(tiles::DiamondItem(s_, a_));
+  if (m_ == 9) SinkingAbove(Boulder());
+  Moving(Boulder());
+  // A rolling boulder turns through its style's four pictures.
+  const int style = s_.Boulder == 4 ? look_ : s_.Boulder;
+  if (style < 4) {
+    if (m_ == 2) Moving(81 + 4 * style + a_.FrameStep / 2);
+    if (m_ == 3) Moving(84 + 4 * style - a_.FrameStep / 2);
+  }
+  if (m_ == 5) Above(Magic());
+  if (m_ == 9) Above(SlimeImage());
+}
+
+void CellPainter::PaintDiamond() {
+  if (m_ == 5) SinkingAbove(Boulder());
+  if (m_ == 9 || m_ == 13) SinkingAbove(Diamond());
+  Moving(Diamond());
+  if (m_ == 5 || m_ == 13) Above(Magic());
+  if (m_ == 9) Above(SlimeImage());
+}
+
+void CellPainter::PaintDravik() {
+  if (m_ >= 5 && m_ <= 8) At(Dirt());
+  if (m_ >= 9 && m_ <= 12) At(Diamond());
+  if (m_ >= 13 && m_ <= 16) At(Exit());
+  if (m_ >= 17 && m_ <= 20) At(tiles::Bomb);
+  Moving(DravikImage());
+}
+
+void CellPainter::PaintMagicWall() {
+  if (m_ == 1) c_.DrawItem(ImageListId::Images, Boulder(), x_, y_ + Dy(1));
+  if (m_ == 2) c_.DrawItem(ImageListId::Images, Diamond(), x_, y_ + Dy(1));
+  switch (run_.State.MagicWallState) {
+    case 0: At(tiles::WallItem(s_)); break;
+    case 1: At(Magic()); break;
+    default: At(tiles::SpentMagicWallItem(s_)); break;
+  }
+}
+
+void CellPainter::Paint() {
+  const AnimClock& a = a_;
+  switch (code_) {
+    case Space:
+      if (m_ == 1) Shrinking(281 + 8 * s_.Diamond);
+      if (m_ == 2) Shrinking(Dirt());
+      if (m_ == 3) Shrinking(tiles::Bomb);
+      break;
+    case krattle::Dirt:
+      At(Dirt());
+      if (m_ == 1) Shrinking(tiles::Clock);
+      break;
+    case Wall:
+    case HorizExpWall:
+    case VertExpWall:
+    case BothDirExpWall:
+    case WallFalling:
+    case WallFallingFalling: Moving(tiles::WallItem(s_)); break;
+    case MagicWall: PaintMagicWall(); break;
+    case ExitClosed:
+    case SteelWall: At(tiles::SteelItem(s_)); break;
+    case ExitOpen:
+    case Entrance: At(Exit()); break;
+    case FireflyLeft:
+    case FireflyUp:
+    case FireflyRight:
+    case FireflyDown:
+    case AltButterflyDown:
+    case AltButterflyLeft:
+    case AltButterflyUp:
+    case AltButterflyRight: Moving(tiles::FireflyItem(s_, a)); break;
+    case ButterflyDown:
+    case ButterflyLeft:
+    case ButterflyUp:
+    case ButterflyRight:
+    case AltFireflyLeft:
+    case AltFireflyUp:
+    case AltFireflyRight:
+    case AltFireflyDown: Moving(tiles::ButterflyItem(s_, a)); break;
+    case Dravik:
+    case DravikWithBomb: PaintDravik(); break;
+    case BoulderStationary:
+    case BoulderFalling:
+    case BoulderGlued: PaintBoulder(); break;
+    case DiamondStationary:
+    case DiamondFalling:
+    case DiamondGlued: PaintDiamond(); break;
+    case Explosion:
+    case SolidBombDetonate:
+    case SolidBombExpl:
+    case BombExpl: At(tiles::Explosion + a.A2()); break;
+    case Explosion2:
+    case SolidBombExpl2:
+    case BombExpl2: At(tiles::Explosion + 2 + a.A2()); break;
+    case Explosion3:
+    case SolidBombExpl3:
+    case BombExpl3: At(tiles::Explosion + 4 + a.A2()); break;
+    case Explosion4:
+    case SolidBombExpl4: At(tiles::Explosion + 6 + a.A2()); break;
+    case DiamondBirth:
+    case DiamondBirth2:
+    case DiamondBirth3:
+    case DiamondBirth4: At(249 + 2 * (code_ - DiamondBirth) + 8 * s_.Diamond + a.A2()); break;
+    case Amoeba:
+      if (m_ >= 5 && m_ <= 8) At(Dirt());
+      Moving(tiles::Amoeba + a.A8());
+      break;
+    case Slime: At(SlimeImage()); break;
+    case Clock: At(tiles::Clock); break;
+    case ClockTaken:
+      At(Dirt());
+      Shrinking(tiles::Clock);
+      break;
+    case DravikBirth:
+    case DravikBirth2:
+    case DravikBirth3: At(2 + 2 * (code_ - DravikBirth) + a.A2()); break;
+    case Cover: At(tiles::SteelItem(s_) + a.A8()); break;
+    case DravikInExit:
+      At(Exit());
+      if (run_.Values.GamePhase != gpCover) Moving(run_.State.DravikSprite + a.A8());
+      break;
+    case Dummy:
+      if (m_ == 1) c_.DrawItem(ImageListId::Images, Diamond(), x_, y_ + Dy(1));
+      At(tiles::DravikStanding);
+      break;
+    case Acid: Moving(tiles::Acid + a.A8()); break;
+    case BombSolid:
+    case BombFalling:
+    case BombGlued:
+      if (m_ == 17) SinkingAbove(tiles::SolidBomb);
+      Moving(tiles::SolidBomb);
+      if (m_ == 17) Above(SlimeImage());
+      break;
+    default:
+      if (code_ >= Bomb && code_ <= BombIgnited6) At(tiles::Bomb);
+      break;
+  }
+}
+
+}  // namespace
+
+void DrawCell(Canvas& canvas, const ViewState& view, const CaveRun& run, AnimClock clock, int index,
+              int x, int y) {
+  CellPainter(canvas, view, run, clock, index, x, y).Paint();
+}
+
+}  // namespace krattle

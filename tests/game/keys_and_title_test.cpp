@@ -1,0 +1,172 @@
+#include "game_fixture.h"
+
+namespace krattle::testing {
+namespace {
+
+using KeysTest = GameTest;
+
+InputFlags Poll(Game& g) {
+  InputFlags in;
+  g.PollInput(in);
+  return in;
+}
+
+TEST_F(KeysTest, LaterDirectionsWinAndCtrlFires) {
+  auto& k = runner().Keys;
+  k.Press(keys::Left);
+  k.Press(keys::Right);
+  InputFlags in = Poll(game());
+  EXPECT_TRUE(in.InputRight);
+  EXPECT_FALSE(in.InputLeft);
+  k.ReleaseAll();
+  k.Press(keys::Letter('K'));
+  k.Press(keys::Numpad4);
+  in = Poll(game());
+  EXPECT_TRUE(in.InputLeft);
+  EXPECT_FALSE(in.InputUp);
+  EXPECT_FALSE(in.InputFire);
+  k.ReleaseAll();
+  k.Press(keys::Ctrl);
+  EXPECT_TRUE(Poll(game()).InputFire);
+  // A poll adds; it never clears what an earlier poll set.
+  k.ReleaseAll();
+  in.InputDown = true;
+  game().PollInput(in);
+  EXPECT_TRUE(in.InputDown);
+}
+
+TEST_F(KeysTest, AKeyHeldOnlyEarlyInTheFrameBeforeATickIsLost) {
+  UsePlayable();
+  StartAt(0, 0);
+  RunToPlay();
+  runner().FramesUntil([&] { return game().Run().State.PlayerBorn; }, 100);
+  runner().FramesUntil([&] { return flow().FrameStep == 0; }, 8);
+  const int col = game().Run().State.DravikColumn;
+  // Released before the frame ends: the tick of the next frame never sees it.
+  runner().Frames(7);
+  runner().Keys.Press(keys::Right);
+  game().PollInput(game().Run().Input);
+  game().Run().Input.Clear();  // what the row loop does for rows 0..9
+  runner().Keys.Release(keys::Right);
+  runner().Frames(8);
+  EXPECT_EQ(game().Run().State.DravikColumn, col);
+  runner().Keys.Press(keys::Right);
+  runner().Frames(8);
+  EXPECT_EQ(game().Run().State.DravikColumn, col + 1);
+}
+
+TEST_F(KeysTest, TitlePictureFirstGivesWayToThePreview) {
+  UsePlayable();
+  flow().TitlePicture = true;
+  game().KeyDown(keys::Right);
+  EXPECT_FALSE(flow().TitlePicture);
+  EXPECT_EQ(flow().CurrentCave, 0);
+  game().KeyDown(keys::Right);
+  EXPECT_EQ(flow().CurrentCave, 1);
+  EXPECT_EQ(flow().AttractHold, 5);
+  EXPECT_EQ(runner().Sound.Played(21), 1);
+}
+
+TEST_F(KeysTest, TitleArrowsPickOnlyPlayableNormalCaves) {
+  auto set = PlayableSet();
+  MakeUnplayable(*set, 3, 0);
+  MakeUnplayable(*set, 2, 1);
+  Use(*set);
+  flow().CurrentCave = 2;
+  game().KeyDown(keys::Right);
+  EXPECT_EQ(flow().CurrentCave, 2);  // D is not playable
+  game().KeyDown(keys::Down);
+  EXPECT_EQ(flow().CurrentLevel, 0);  // nor C at level 2
+  game().KeyDown(keys::Left);
+  game().KeyDown(keys::Down);
+  EXPECT_EQ(flow().CurrentCave, 1);
+  EXPECT_EQ(flow().CurrentLevel, 1);
+  game().KeyDown(keys::Up);
+  EXPECT_EQ(flow().CurrentLevel, 0);
+  game().KeyDown(keys::Up);
+  EXPECT_EQ(flow().CurrentLevel, 0);
+  flow().CurrentCave = 15;
+  game().KeyDown(keys::Right);
+  EXPECT_EQ(flow().CurrentCave, 15);  // never an intermission
+}
+
+TEST_F(KeysTest, SpaceOrCtrlOnThePreviewStartsTheGame) {
+  UsePlayable();
+  game().KeyDown(keys::Ctrl);
+  EXPECT_EQ(flow().ScreenMode, smGame);
+  EXPECT_EQ(phase(), gpCover);
+  EXPECT_EQ(values().Lives, 3);
+}
+
+TEST_F(KeysTest, TitleKeysNeedACaveSet) {
+  game().KeyDown(keys::Space);
+  EXPECT_EQ(flow().ScreenMode, smTitle);
+  runner().Frames(1);
+  EXPECT_EQ(runner().Recorder.LastFrame().back().Item, 322);  // still the title picture
+}
+
+TEST_F(KeysTest, MuteClicksEvenWhenTurningTheSoundOff) {
+  game().KeyDown(keys::Letter('M'));
+  EXPECT_TRUE(game().Config().Muted);
+  EXPECT_TRUE(game().Menu().MuteChecked);
+  EXPECT_EQ(runner().Sound.Played(21), 1);
+  EXPECT_EQ(flow().AttractCountdown, 10);
+  game().PlaySound(8);
+  EXPECT_EQ(runner().Sound.Played(8), 0);
+  game().KeyDown(keys::Letter('M'));
+  EXPECT_FALSE(game().Config().Muted);
+  EXPECT_EQ(runner().Sound.Played(21), 2);
+}
+
+TEST_F(KeysTest, LOpensTheLoadDialogInTheLevelsFolderAndLoadsTheChosenSet) {
+  auto dir = TempDir("load");
+  auto set = PlayableSet();
+  set->SavedCave() = 9;
+  set->SavedLevel() = 2;
+  set->SavedLives() = 5;
+  ASSERT_TRUE(SaveCaveSet(dir / "Mine.kcv", *set).Ok());
+  runner().Dialogs.Files.push_back(dir / "Mine.kcv");
+  game().KeyDown(keys::Letter('L'));
+  ASSERT_EQ(runner().Dialogs.OpenedIn.size(), 1u);
+  EXPECT_EQ(runner().Dialogs.OpenedIn[0].filename(), "Levels");
+  EXPECT_TRUE(flow().CaveSetLoaded);
+  EXPECT_EQ(game().SetName(), "Mine");
+  EXPECT_EQ(flow().CurrentCave, 9);
+  EXPECT_EQ(values().Lives, 5);
+  EXPECT_TRUE(game().Menu().StartEnabled);
+
+  // A file of the wrong size is ignored without a word; the set stays.
+  std::filesystem::resize_file(dir / "Mine.kcv", 1000);
+  runner().Dialogs.Files.push_back(dir / "Mine.kcv");
+  game().KeyDown(keys::Letter('L'));
+  EXPECT_EQ(game().SetName(), "Mine");
+  EXPECT_TRUE(runner().Dialogs.Shown.empty());
+}
+
+TEST_F(KeysTest, AltEnterSwitchesFullScreen) {
+  game().KeyDown(keys::Enter);
+  EXPECT_FALSE(runner().Window.FullScreen);
+  game().KeyDown(keys::Enter, keys::AltBit);
+  EXPECT_TRUE(runner().Window.FullScreen);
+}
+
+TEST_F(KeysTest, FireAfterDeathContinuesWithALifeLess) {
+  UsePlayable();
+  StartAt(0, 0);
+  RunToPlay();
+  runner().FramesUntil([&] { return game().Run().State.PlayerBorn; }, 100);
+  // Dravik vanishes; the cave keeps running until fire is pressed.
+  for (auto& c : game().Run().Grid.Cells)
+    if (IsDravik(c)) c = Space;
+  runner().Frames(16);
+  EXPECT_FALSE(game().Run().State.PlayerInPlay);
+  EXPECT_EQ(phase(), gpPlay);
+  game().KeyDown(keys::Letter('Z'));  // fire for the engine, but no command
+  EXPECT_EQ(phase(), gpPlay);
+  game().KeyDown(keys::Space);
+  EXPECT_EQ(values().Lives, 2);
+  EXPECT_EQ(phase(), gpCover);
+}
+
+}  // namespace
+}  // namespace krattle::testing

@@ -1,0 +1,61 @@
+#pragma once
+// A canvas in plain memory: the headless runner's surface when someone wants to see pixels
+// (krattle-cli shot, the frame benchmark). Pictures come from an ImageSource.
+
+#include <cstdint>
+#include <vector>
+
+#include "render/canvas.h"
+
+namespace krattle {
+
+// One picture as the canvas reads it: row-major 0xRRGGBB pixels, pattern 0 of the item.
+struct PixelView {
+  int Width = 0;
+  int Height = 0;
+  const std::uint32_t* Pixels = nullptr;
+  int PatternWidth = 0;  // 0: the whole picture
+  int PatternHeight = 0;
+  bool Transparent = true;
+  std::uint32_t Key = 0xFF00FF;
+
+  int DrawWidth() const { return PatternWidth > 0 && PatternWidth < Width ? PatternWidth : Width; }
+  int DrawHeight() const {
+    return PatternHeight > 0 && PatternHeight < Height ? PatternHeight : Height;
+  }
+};
+
+class ImageSource {
+ public:
+  virtual ~ImageSource() = default;
+  // Null for an item the list does not hold.
+  virtual const PixelView* Item(ImageListId list, int n) const = 0;
+};
+
+class SoftwareCanvas : public Canvas {
+ public:
+  SoftwareCanvas(const ImageSource& source, int width, int height);
+
+  void Resize(int width, int height);
+  void Fill(std::uint32_t rgb) override;
+  // Items the list does not hold draw nothing: a style byte from a damaged cave file must not
+  // take the program down.
+  void DrawItem(ImageListId list, int n, int x, int y) override;
+  void StretchItem(ImageListId list, int n, int left, int top, int right, int bottom) override;
+  int ItemPatternWidth(ImageListId list, int n) const override;
+  void Present() override;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // The last presented frame, row-major 0xRRGGBB.
+  const std::vector<std::uint32_t>& Frame() const { return front_; }
+  int FramesPresented() const { return presented_; }
+
+ private:
+  const ImageSource& source_;
+  int width_ = 0, height_ = 0;
+  std::vector<std::uint32_t> back_, front_;
+  int presented_ = 0;
+};
+
+}  // namespace krattle

@@ -23,10 +23,18 @@ inline constexpr int HighScoreEntries = 10;
 inline constexpr int MaxNameLength = 20;
 inline constexpr std::uint8_t FormatMarkerValue = 222;
 
-inline bool IsIntermission(int cave) { return cave >= FirstIntermission; }
-inline int CaveWidthOf(int cave) { return IsIntermission(cave) ? 20 : 40; }
-inline int CaveHeightOf(int cave) { return IsIntermission(cave) ? 12 : 22; }
-inline int SlotOf(int cave, int level) { return cave * LevelCount + level; }
+inline bool IsIntermission(int cave) {
+  return cave >= FirstIntermission;
+}
+inline int CaveWidthOf(int cave) {
+  return IsIntermission(cave) ? 20 : 40;
+}
+inline int CaveHeightOf(int cave) {
+  return IsIntermission(cave) ? 12 : 22;
+}
+inline int SlotOf(int cave, int level) {
+  return cave * LevelCount + level;
+}
 
 // Row A (row 22) columns.
 enum class FieldA : int {

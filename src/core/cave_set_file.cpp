@@ -1,13 +1,13 @@
 #include "core/cave_set_file.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <memory>
 #include <system_error>
-
-#include <unistd.h>
 
 namespace krattle {
 
@@ -45,8 +45,8 @@ CaveSetResult SaveCaveSet(const fs::path& path, const CaveSet& set) {
                          "cannot write \"" + path.string() + "\": " + what};
   };
   fs::path dir = path.parent_path();
-  std::string tmpl = (dir.empty() ? fs::path(".") : dir).string() + "/." +
-                     path.filename().string() + ".XXXXXX";
+  std::string tmpl =
+      (dir.empty() ? fs::path(".") : dir).string() + "/." + path.filename().string() + ".XXXXXX";
   std::unique_ptr<char[]> name(new char[tmpl.size() + 1]);
   std::memcpy(name.get(), tmpl.c_str(), tmpl.size() + 1);
   int fd = mkstemp(name.get());

@@ -5,17 +5,58 @@
 namespace krattle {
 
 const Element ElementChoices[ElementChoiceCount] = {
-    SteelWall,      Dirt,           Space,          BoulderStationary, BoulderFalling,
-    BoulderGlued,   DiamondStationary, DiamondFalling, DiamondGlued,   DiamondBirth,
-    Dravik,         DravikBirth,    DravikWithBomb, ExitClosed,        ExitOpen,
-    FireflyLeft,    FireflyUp,      FireflyRight,   FireflyDown,       ButterflyLeft,
-    ButterflyUp,    ButterflyRight, ButterflyDown,  Wall,              MagicWall,
-    HorizExpWall,   VertExpWall,    BothDirExpWall, WallFalling,       WallFallingFalling,
-    Amoeba,         Slime,          Acid,           Dummy,             Clock,
-    Bomb,           BombIgnited,    BombSolid,      BombFalling,       BombGlued,
-    AltFireflyLeft, AltFireflyUp,   AltFireflyRight, AltFireflyDown,   AltButterflyLeft,
-    AltButterflyUp, AltButterflyRight, AltButterflyDown, Explosion,    BombExpl,
-    SolidBombExpl,  144,
+    SteelWall,
+    Dirt,
+    Space,
+    BoulderStationary,
+    BoulderFalling,
+    BoulderGlued,
+    DiamondStationary,
+    DiamondFalling,
+    DiamondGlued,
+    DiamondBirth,
+    Dravik,
+    DravikBirth,
+    DravikWithBomb,
+    ExitClosed,
+    ExitOpen,
+    FireflyLeft,
+    FireflyUp,
+    FireflyRight,
+    FireflyDown,
+    ButterflyLeft,
+    ButterflyUp,
+    ButterflyRight,
+    ButterflyDown,
+    Wall,
+    MagicWall,
+    HorizExpWall,
+    VertExpWall,
+    BothDirExpWall,
+    WallFalling,
+    WallFallingFalling,
+    Amoeba,
+    Slime,
+    Acid,
+    Dummy,
+    Clock,
+    Bomb,
+    BombIgnited,
+    BombSolid,
+    BombFalling,
+    BombGlued,
+    AltFireflyLeft,
+    AltFireflyUp,
+    AltFireflyRight,
+    AltFireflyDown,
+    AltButterflyLeft,
+    AltButterflyUp,
+    AltButterflyRight,
+    AltButterflyDown,
+    Explosion,
+    BombExpl,
+    SolidBombExpl,
+    144,
 };
 
 namespace {
@@ -139,7 +180,9 @@ constexpr auto kNames = MakeNames();
 
 }  // namespace
 
-std::string_view ElementName(Element code) { return code < kNames.size() ? kNames[code].name : ""; }
+std::string_view ElementName(Element code) {
+  return code < kNames.size() ? kNames[code].name : "";
+}
 
 std::string_view ElementDisplayText(Element code) {
   return code < kNames.size() ? kNames[code].shown : "";

@@ -135,6 +135,8 @@ inline Element ElementChoice(std::uint8_t index) {
   return ElementChoices[index < ElementChoiceCount ? index : ElementChoiceCount - 1];
 }
 
-inline bool IsDravik(Element e) { return e == Dravik || e == DravikWithBomb; }
+inline bool IsDravik(Element e) {
+  return e == Dravik || e == DravikWithBomb;
+}
 
 }  // namespace krattle

@@ -16,15 +16,26 @@ struct CreatureKind {
 };
 
 constexpr CreatureKind kFirefly{{FireflyLeft, FireflyUp, FireflyRight, FireflyDown},
-                                FireflyMovedRight, FireflyMovedDown, true, false};
+                                FireflyMovedRight,
+                                FireflyMovedDown,
+                                true,
+                                false};
 constexpr CreatureKind kButterfly{{ButterflyLeft, ButterflyUp, ButterflyRight, ButterflyDown},
-                                  ButterflyMovedRight, ButterflyMovedDown, false, true};
-constexpr CreatureKind kAltFirefly{
-    {AltFireflyLeft, AltFireflyUp, AltFireflyRight, AltFireflyDown},
-    AltFireflyMovedRight, AltFireflyMovedDown, true, true};
+                                  ButterflyMovedRight,
+                                  ButterflyMovedDown,
+                                  false,
+                                  true};
+constexpr CreatureKind kAltFirefly{{AltFireflyLeft, AltFireflyUp, AltFireflyRight, AltFireflyDown},
+                                   AltFireflyMovedRight,
+                                   AltFireflyMovedDown,
+                                   true,
+                                   true};
 constexpr CreatureKind kAltButterfly{
     {AltButterflyLeft, AltButterflyUp, AltButterflyRight, AltButterflyDown},
-    AltButterflyMovedRight, AltButterflyMovedDown, false, false};
+    AltButterflyMovedRight,
+    AltButterflyMovedDown,
+    false,
+    false};
 
 const CreatureKind& KindOf(Element c) {
   if (c >= FireflyLeft && c <= FireflyDown) return kFirefly;

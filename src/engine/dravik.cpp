@@ -5,7 +5,9 @@ namespace krattle {
 namespace {
 constexpr int kDown = 1, kRight = 2, kLeft = 3, kUp = 4;
 
-Element MovedCode(Element self) { return self == DravikWithBomb ? DravikWithBombMoved : DravikMoved; }
+Element MovedCode(Element self) {
+  return self == DravikWithBomb ? DravikWithBombMoved : DravikMoved;
+}
 }  // namespace
 
 void Engine::EntranceRule(int a) {

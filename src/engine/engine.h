@@ -26,8 +26,15 @@ class Engine {
  public:
   // `set` receives the best score when it rises outside demos; it may be null.
   Engine(CaveRun& run, EngineHost& host, CaveSet* set = nullptr)
-      : g_(run.Grid), s_(run.State), p_(run.Params), v_(run.Values), e_(run.Events),
-        in_(run.Input), rng_(run.Rng), host_(host), set_(set) {}
+      : g_(run.Grid),
+        s_(run.State),
+        p_(run.Params),
+        v_(run.Values),
+        e_(run.Events),
+        in_(run.Input),
+        rng_(run.Rng),
+        host_(host),
+        set_(set) {}
 
   void EngineTick();
   void CellStep(int a);
@@ -42,6 +49,7 @@ class Engine {
   void ScoreDiamond();
 
  private:
+  void Step(int a);  // a is already a valid cell index
   int W() const { return g_.CaveWidth; }
   Element& Cell(int i) { return g_.At(i); }
   std::uint8_t& Move(int i) { return g_.Move(i); }

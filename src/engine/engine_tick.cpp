@@ -1,8 +1,26 @@
+#include <algorithm>
+#include <array>
+
 #include "engine/engine.h"
 
-#include <algorithm>
-
 namespace krattle {
+
+namespace {
+
+// Codes that have a rule; everything else (space, dirt, walls, slime, ...) is skipped cheaply,
+// which is most of a cave.
+constexpr std::array<bool, 256> MakeRuleTable() {
+  std::array<bool, 256> t{};
+  for (int c = 0; c < 256; ++c) t[c] = true;
+  for (int c : {0,  1,  2,  5,  6,  7,  46, 47, 48, 54, 57,  60, 61,
+                67, 81, 82, 83, 84, 85, 86, 87, 88, 89, 104, 111})
+    t[c] = false;
+  for (int c = 117; c < 256; ++c) t[c] = false;
+  return t;
+}
+constexpr std::array<bool, 256> kHasRule = MakeRuleTable();
+
+}  // namespace
 
 void Engine::EngineTick() {
   if (host_.DemoPlaying()) host_.PlaybackTick();
@@ -20,7 +38,8 @@ void Engine::EngineTick() {
   for (int row = 0; row < rows; ++row) {
     host_.PollInput(in_);
     const int first = row * w;
-    for (int a = first; a < first + w; ++a) CellStep(a);
+    for (int a = first; a < first + w; ++a)
+      if (kHasRule[g_.Cells[a]]) Step(a);
   }
 
   s_.AmoebaCountLast = s_.AmoebaCount;
@@ -52,7 +71,10 @@ void Engine::EngineTick() {
 }
 
 void Engine::CellStep(int index) {
-  const int a = g_.Safe(index);
+  Step(g_.Safe(index));
+}
+
+void Engine::Step(int a) {
   Element& c = g_.Cells[a];
   switch (c) {
     // Markers only turn back into their base code.
@@ -148,12 +170,22 @@ void Engine::CellStep(int index) {
     case WallFallingFalling: WallFallingFallingRule(a); break;
 
     // Creatures.
-    case FireflyLeft: case FireflyUp: case FireflyRight: case FireflyDown:
-    case ButterflyDown: case ButterflyLeft: case ButterflyUp: case ButterflyRight:
-    case AltFireflyLeft: case AltFireflyUp: case AltFireflyRight: case AltFireflyDown:
-    case AltButterflyDown: case AltButterflyLeft: case AltButterflyUp: case AltButterflyRight:
-      CreatureRule(a, c);
-      break;
+    case FireflyLeft:
+    case FireflyUp:
+    case FireflyRight:
+    case FireflyDown:
+    case ButterflyDown:
+    case ButterflyLeft:
+    case ButterflyUp:
+    case ButterflyRight:
+    case AltFireflyLeft:
+    case AltFireflyUp:
+    case AltFireflyRight:
+    case AltFireflyDown:
+    case AltButterflyDown:
+    case AltButterflyLeft:
+    case AltButterflyUp:
+    case AltButterflyRight: CreatureRule(a, c); break;
 
     // Spreading elements.
     case Amoeba: AmoebaRule(a); break;

@@ -5,9 +5,13 @@ namespace krattle {
 namespace {
 
 // Steel and cells already in a solid-bomb explosion shrug off every blast.
-bool BlastProof(Element c) { return c == SteelWall || (c >= SolidBombDetonateMoved && c <= SolidBombExpl4); }
+bool BlastProof(Element c) {
+  return c == SteelWall || (c >= SolidBombDetonateMoved && c <= SolidBombExpl4);
+}
 
-bool IsSolidBomb(Element c) { return (c >= BombSolid && c <= BombFallingMoved) || c == BombGlued; }
+bool IsSolidBomb(Element c) {
+  return (c >= BombSolid && c <= BombFallingMoved) || c == BombGlued;
+}
 
 }  // namespace
 

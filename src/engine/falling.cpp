@@ -7,11 +7,14 @@ namespace {
 // What a resting boulder or diamond rolls off.
 bool RoundForRest(Element c) {
   switch (c) {
-    case Wall: case BoulderStationary: case DiamondStationary: case BombSolid: case BombGlued:
-    case BoulderGlued: case DiamondGlued:
-      return true;
-    default:
-      return false;
+    case Wall:
+    case BoulderStationary:
+    case DiamondStationary:
+    case BombSolid:
+    case BombGlued:
+    case BoulderGlued:
+    case DiamondGlued: return true;
+    default: return false;
   }
 }
 
@@ -25,12 +28,24 @@ bool RoundForFalling(Element c) {
 bool LandsOn(Element c) {
   if (c >= ExplodeRegular && c <= Amoeba) return true;  // explosions, births, amoeba
   switch (c) {
-    case Dirt: case ExitClosed: case ExitOpen: case 6: case SteelWall: case HorizExpWall:
-    case Clock: case Entrance: case DravikBirth: case DravikBirth2: case DravikBirth3:
-    case VertExpWall: case Dummy: case BothDirExpWall: case WallFalling: case Acid: case Bomb:
-      return true;
-    default:
-      return false;
+    case Dirt:
+    case ExitClosed:
+    case ExitOpen:
+    case 6:
+    case SteelWall:
+    case HorizExpWall:
+    case Clock:
+    case Entrance:
+    case DravikBirth:
+    case DravikBirth2:
+    case DravikBirth3:
+    case VertExpWall:
+    case Dummy:
+    case BothDirExpWall:
+    case WallFalling:
+    case Acid:
+    case Bomb: return true;
+    default: return false;
   }
 }
 
@@ -44,7 +59,9 @@ bool IsButterflyLike(Element c) {  // creatures whose crush gives diamonds
          (c >= AltFireflyMovedRight && c <= AltFireflyDown);
 }
 
-bool IsSolidBombForCrush(Element c) { return c == BombSolid || c == BombFalling || c == BombGlued; }
+bool IsSolidBombForCrush(Element c) {
+  return c == BombSolid || c == BombFalling || c == BombGlued;
+}
 
 }  // namespace
 
@@ -293,12 +310,30 @@ void Engine::MagicWallDiamond(int a) {
   }
   const Element r = ElementChoice(p_.DiamondInMagic);
   switch (r) {
-    case BoulderStationary: g_.Cells[t] = BoulderPushed; g_.MoveMap[t] = 5; break;
-    case BoulderFalling: g_.Cells[t] = BoulderFallingMoved; g_.MoveMap[t] = 5; break;
-    case DiamondStationary: g_.Cells[t] = DiamondStationaryMoved; g_.MoveMap[t] = 13; break;
-    case DiamondFalling: g_.Cells[t] = DiamondFallingMoved; g_.MoveMap[t] = 13; break;
-    case BombSolid: g_.Cells[t] = BombSolidPushed; g_.MoveMap[t] = 0; break;
-    case BombFalling: g_.Cells[t] = BombFallingMoved; g_.MoveMap[t] = 0; break;
+    case BoulderStationary:
+      g_.Cells[t] = BoulderPushed;
+      g_.MoveMap[t] = 5;
+      break;
+    case BoulderFalling:
+      g_.Cells[t] = BoulderFallingMoved;
+      g_.MoveMap[t] = 5;
+      break;
+    case DiamondStationary:
+      g_.Cells[t] = DiamondStationaryMoved;
+      g_.MoveMap[t] = 13;
+      break;
+    case DiamondFalling:
+      g_.Cells[t] = DiamondFallingMoved;
+      g_.MoveMap[t] = 13;
+      break;
+    case BombSolid:
+      g_.Cells[t] = BombSolidPushed;
+      g_.MoveMap[t] = 0;
+      break;
+    case BombFalling:
+      g_.Cells[t] = BombFallingMoved;
+      g_.MoveMap[t] = 0;
+      break;
     default:
       g_.Cells[t] = r;
       g_.MoveMap[b] = 2;

@@ -3,7 +3,9 @@
 namespace krattle {
 
 namespace {
-bool Open(Element c) { return c == Space || c == Dirt; }
+bool Open(Element c) {
+  return c == Space || c == Dirt;
+}
 }  // namespace
 
 void Engine::AmoebaRule(int a) {

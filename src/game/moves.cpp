@@ -39,8 +39,8 @@ MovesParse ParseMoves(std::string_view text) {
     }
     auto flags = FlagsFor(c);
     if (!flags) {
-      out.Error = std::string("unknown move character '") + c + "' at position " +
-                  std::to_string(i + 1);
+      out.Error =
+          std::string("unknown move character '") + c + "' at position " + std::to_string(i + 1);
       out.Ticks.clear();
       return out;
     }

@@ -1,10 +1,11 @@
+#include "core/cave_set.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
 
-#include "core/cave_set.h"
 #include "core/cave_set_file.h"
 
 namespace krattle {

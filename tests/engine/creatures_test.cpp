@@ -108,7 +108,7 @@ TEST(Creatures, DummyLuresThemAndDravikPaysForIt) {
   c.Start();
   c.Tick();
   EXPECT_TRUE(c.Run().State.DummyTriggered);
-  EXPECT_EQ(c.At(11, 5), Explosion);  // the dummy itself is blown up
+  EXPECT_EQ(c.At(11, 5), Explosion);   // the dummy itself is blown up
   EXPECT_EQ(c.At(30, 15), Explosion);  // Dravik went up at his visit later in the tick
   EXPECT_EQ(c.Events().PlayerKilledEvent, 1);
 }

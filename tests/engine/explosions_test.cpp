@@ -45,7 +45,7 @@ TEST(Blasts, CellsBeforeAndAfterTheCentreAgeInStep) {
   c.Tick();
   EXPECT_EQ(c.At(0, 10), Explosion);
   EXPECT_EQ(c.At(1, 10), Explosion);
-  EXPECT_EQ(c.At(39, 9), Explosion);  // x - 1 of the centre wraps to the end of row 9
+  EXPECT_EQ(c.At(39, 9), Explosion);   // x - 1 of the centre wraps to the end of row 9
   EXPECT_EQ(c.At(39, 10), Explosion);  // x + W - 1 wraps to the end of row 10
 }
 

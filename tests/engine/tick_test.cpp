@@ -12,10 +12,14 @@ namespace {
 
 TEST(Tick, MarkersOnlyTurnBack) {
   const Element markers[][2] = {
-      {DravikMoved, Dravik},          {BoulderFallingMoved, BoulderFalling},
-      {FireflyMovedDown, FireflyDown}, {ButterflyMovedRight, ButterflyRight},
-      {AcidMoved, Acid},              {AltButterflyMovedDown, AltButterflyDown},
-      {ClockTaken, Dirt},             {BombFallingMoved, BombFalling},
+      {DravikMoved, Dravik},
+      {BoulderFallingMoved, BoulderFalling},
+      {FireflyMovedDown, FireflyDown},
+      {ButterflyMovedRight, ButterflyRight},
+      {AcidMoved, Acid},
+      {AltButterflyMovedDown, AltButterflyDown},
+      {ClockTaken, Dirt},
+      {BombFallingMoved, BombFalling},
   };
   for (const auto& m : markers) {
     TestCave c;

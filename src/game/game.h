@@ -49,6 +49,8 @@ class Game : public EngineHost {
   bool LoadCaveSet(const std::filesystem::path& path);
   // Takes a set from memory as if it had been read from `path` (empty: a set without a file).
   void UseCaveSet(const CaveSet& set, const std::filesystem::path& path = {});
+  // Keeps the set and its name but never writes it back (for tools that only look).
+  void DetachSetFile() { setFile_.clear(); }
 
   // Game flow pieces, public for the runner, the demo and editor code to come, and the tests.
   void StartCave();

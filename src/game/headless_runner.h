@@ -38,8 +38,10 @@ int KeyByName(std::string_view name);
 
 class HeadlessRunner {
  public:
-  // Runs start-up and the first activation. `screen` replaces the recording canvas.
-  explicit HeadlessRunner(const StartupOptions& options = {}, Canvas* screen = nullptr);
+  // Runs start-up and the first activation. `screen` and `assets` replace the recording canvas
+  // and the loader that accepts every set.
+  explicit HeadlessRunner(const StartupOptions& options = {}, Canvas* screen = nullptr,
+                          AssetLoader* assets = nullptr);
 
   Game& game() { return *game_; }
   bool Started() const { return started_; }

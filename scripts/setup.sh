@@ -12,6 +12,7 @@ PACKAGES=(
   libgmock-dev
   libbenchmark-dev
   libstb-dev
+  libsdl2-dev
 )
 
 missing=()

@@ -10,6 +10,10 @@ using Args = std::vector<std::string>;
 
 int NewSetCommand(const Args& args);
 int SimCommand(const Args& args);
+int ShotCommand(const Args& args);
+int UnpackCommand(const Args& args);
+int PackCommand(const Args& args);
+int SheetCommand(const Args& args);
 
 // Parses a whole decimal number in [lo, hi]; false when it is not one.
 bool ParseInt(const std::string& text, long lo, long hi, long& out);

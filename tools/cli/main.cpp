@@ -17,6 +17,14 @@ const Command kCommands[] = {
     {"new-set", "new-set OUT.kcv", krattle::cli::NewSetCommand},
     {"sim", "sim SET.kcv --cave C --level L [--ticks N] [--input MOVES] [--clock K]",
      krattle::cli::SimCommand},
+    {"shot",
+     "shot SET.kcv --cave C --level L --frames N [--keys SCRIPT] [--zoom 1|2] [--title] "
+     "--out FILE.png",
+     krattle::cli::ShotCommand},
+    {"unpack", "unpack SET.kgf|SET.kwv [--into DIR]", krattle::cli::UnpackCommand},
+    {"pack", "pack DIR OUT.kgf|OUT.kwv", krattle::cli::PackCommand},
+    {"sheet", "sheet SET.kgf OUT.png [--scale N] [--black] [--items FIRST LAST] [--columns N]",
+     krattle::cli::SheetCommand},
 };
 
 void Usage() {

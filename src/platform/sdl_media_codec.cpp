@@ -1,0 +1,97 @@
+#include "platform/sdl_media_codec.h"
+
+#include <SDL.h>
+
+#include <memory>
+
+#include "render/wav_bytes.h"
+
+namespace krattle {
+
+namespace {
+
+struct SurfaceFree {
+  void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+};
+using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFree>;
+
+IoResult SdlFail(const std::string& what, const std::filesystem::path& path) {
+  return IoResult::Fail(what + " \"" + path.string() + "\": " + SDL_GetError());
+}
+
+// Pictures larger than any set allows are refused before they are converted.
+constexpr int MaxSide = 8192;
+
+}  // namespace
+
+IoResult SdlMediaCodec::LoadBmp(const std::filesystem::path& path, Picture& out) {
+  SurfacePtr loaded(SDL_LoadBMP(path.c_str()));
+  if (!loaded) return SdlFail("cannot read picture", path);
+  if (loaded->w <= 0 || loaded->h <= 0 || loaded->w > MaxSide || loaded->h > MaxSide)
+    return IoResult::Fail("\"" + path.string() + "\": implausible picture size");
+  SurfacePtr rgb(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB888, 0));
+  if (!rgb) return SdlFail("cannot convert picture", path);
+  Picture pic(rgb->w, rgb->h);
+  if (SDL_LockSurface(rgb.get()) != 0) return SdlFail("cannot read picture", path);
+  for (int y = 0; y < rgb->h; ++y) {
+    const auto* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(rgb->pixels) +
+                                                      std::size_t(y) * rgb->pitch);
+    for (int x = 0; x < rgb->w; ++x) pic.At(x, y) = row[x] & 0xFFFFFF;
+  }
+  SDL_UnlockSurface(rgb.get());
+  out = std::move(pic);
+  return {};
+}
+
+IoResult SdlMediaCodec::SaveBmp(const std::filesystem::path& path, const Picture& pic) {
+  // A 24-bit surface so SDL writes the plain, most widely read kind of BMP.
+  SurfacePtr s(SDL_CreateRGBSurfaceWithFormat(0, pic.Width, pic.Height, 24, SDL_PIXELFORMAT_RGB24));
+  if (!s) return SdlFail("cannot make picture for", path);
+  for (int y = 0; y < pic.Height; ++y) {
+    auto* row = static_cast<Uint8*>(s->pixels) + std::size_t(y) * s->pitch;
+    for (int x = 0; x < pic.Width; ++x) {
+      const Rgb c = pic.At(x, y);
+      row[3 * x] = Uint8(c >> 16);
+      row[3 * x + 1] = Uint8(c >> 8);
+      row[3 * x + 2] = Uint8(c);
+    }
+  }
+  if (SDL_SaveBMP(s.get(), path.c_str()) != 0) return SdlFail("cannot write", path);
+  return {};
+}
+
+IoResult SdlMediaCodec::LoadWav(const std::filesystem::path& path, Wave& out) {
+  SDL_AudioSpec spec;
+  Uint8* buffer = nullptr;
+  Uint32 length = 0;
+  if (!SDL_LoadWAV(path.c_str(), &spec, &buffer, &length)) return SdlFail("cannot read wave", path);
+  std::unique_ptr<Uint8, void (*)(Uint8*)> owned(buffer, SDL_FreeWAV);
+  Wave w;
+  w.Channels = spec.channels;
+  w.SampleRate = spec.freq;
+  switch (spec.format) {
+    case AUDIO_U8: w.BitsPerSample = 8; break;
+    case AUDIO_S16LSB: w.BitsPerSample = 16; break;
+    default:
+      return IoResult::Fail("\"" + path.string() +
+                            "\": only 8- and 16-bit PCM waves are supported");
+  }
+  if (w.Channels < 1 || w.Channels > 2)
+    return IoResult::Fail("\"" + path.string() + "\": only mono and stereo waves are supported");
+  length -= length % Uint32(w.BlockAlign());
+  w.Data.assign(buffer, buffer + length);
+  out = std::move(w);
+  return {};
+}
+
+IoResult SdlMediaCodec::SaveWav(const std::filesystem::path& path, const Wave& wave) {
+  // SDL reads WAV but cannot write it; the RIFF layout is ours, the file I/O SDL's.
+  const auto bytes = EncodeWav(wave);
+  SDL_RWops* rw = SDL_RWFromFile(path.c_str(), "wb");
+  if (!rw) return SdlFail("cannot write", path);
+  const bool ok = SDL_RWwrite(rw, bytes.data(), 1, bytes.size()) == bytes.size();
+  if (SDL_RWclose(rw) != 0 || !ok) return SdlFail("cannot write", path);
+  return {};
+}
+
+}  // namespace krattle

@@ -1,0 +1,16 @@
+#pragma once
+// BMP and WAV files through SDL2. Needs no SDL_Init: the file routines work without a device.
+
+#include "render/media_codec.h"
+
+namespace krattle {
+
+class SdlMediaCodec : public MediaCodec {
+ public:
+  IoResult LoadBmp(const std::filesystem::path& path, Picture& out) override;
+  IoResult SaveBmp(const std::filesystem::path& path, const Picture& pic) override;
+  IoResult LoadWav(const std::filesystem::path& path, Wave& out) override;
+  IoResult SaveWav(const std::filesystem::path& path, const Wave& wave) override;
+};
+
+}  // namespace krattle

@@ -1,0 +1,78 @@
+#include "render/file_bytes.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <system_error>
+
+namespace krattle {
+
+namespace fs = std::filesystem;
+
+IoResult ReadFileBytes(const fs::path& path, std::uint64_t maxBytes,
+                       std::vector<std::uint8_t>& out) {
+  const std::string name = "\"" + path.string() + "\"";
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return IoResult::Fail(name + " is not a readable file");
+  const auto size = fs::file_size(path, ec);
+  if (ec) return IoResult::Fail("cannot measure " + name + ": " + ec.message());
+  if (size > maxBytes)
+    return IoResult::Fail(name + " is too large (" + std::to_string(size) + " bytes)");
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return IoResult::Fail("cannot open " + name + ": " + std::strerror(errno));
+  std::vector<std::uint8_t> bytes(size);
+  in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size));
+  if (std::uint64_t(in.gcount()) != size) return IoResult::Fail("cannot read " + name);
+  out = std::move(bytes);
+  return {};
+}
+
+IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+  auto fail = [&](const std::string& what) {
+    return IoResult::Fail("cannot write \"" + path.string() + "\": " + what);
+  };
+  const fs::path dir = path.parent_path();
+  std::string tmpl =
+      (dir.empty() ? fs::path(".") : dir).string() + "/." + path.filename().string() + ".XXXXXX";
+  std::vector<char> name(tmpl.begin(), tmpl.end());
+  name.push_back('\0');
+  int fd = mkstemp(name.data());
+  if (fd < 0) return fail(std::strerror(errno));
+  const std::uint8_t* data = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    ssize_t n = ::write(fd, data, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      int err = errno;
+      ::close(fd);
+      ::unlink(name.data());
+      return fail(std::strerror(err));
+    }
+    data += n;
+    left -= std::size_t(n);
+  }
+  if (::close(fd) != 0) {
+    int err = errno;
+    ::unlink(name.data());
+    return fail(std::strerror(err));
+  }
+  // mkstemp makes the file private; a set is an ordinary document.
+  std::error_code ec;
+  fs::permissions(name.data(),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                      fs::perms::others_read,
+                  ec);
+  if (std::rename(name.data(), path.c_str()) != 0) {
+    int err = errno;
+    ::unlink(name.data());
+    return fail(std::strerror(err));
+  }
+  return {};
+}
+
+}  // namespace krattle

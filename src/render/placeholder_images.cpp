@@ -25,6 +25,7 @@ void PlaceholderImages::Make(ImageListId list, int n, int w, int h) {
   v.Width = w;
   v.Height = h;
   v.Pixels = px.data();
+  MarkOpaqueRows(v, opaque_[key]);
   views_[key] = v;
 }
 

@@ -20,6 +20,7 @@ class PlaceholderImages : public ImageSource {
   void Make(ImageListId list, int n, int w, int h);
   std::map<std::pair<ImageListId, int>, std::vector<std::uint32_t>> pixels_;
   std::map<std::pair<ImageListId, int>, PixelView> views_;
+  std::map<std::pair<ImageListId, int>, std::vector<std::uint8_t>> opaque_;
 };
 
 }  // namespace krattle

@@ -23,6 +23,15 @@ KRATTLE_VECTORIZE void BlendRow(const std::uint32_t* __restrict src, std::uint32
 
 }  // namespace
 
+void MarkOpaqueRows(PixelView& view, std::vector<std::uint8_t>& rows) {
+  rows.assign(static_cast<std::size_t>(std::max(0, view.Height)), 1);
+  for (int y = 0; y < view.Height; ++y) {
+    const std::uint32_t* row = view.Pixels + static_cast<std::size_t>(y) * view.Width;
+    rows[y] = std::find(row, row + view.Width, view.Key) == row + view.Width;
+  }
+  view.OpaqueRows = rows.data();
+}
+
 SoftwareCanvas::SoftwareCanvas(const ImageSource& source, int width, int height) : source_(source) {
   Resize(width, height);
 }
@@ -48,7 +57,7 @@ void SoftwareCanvas::DrawItem(ImageListId list, int n, int x, int y) {
   for (int sy = y0; sy < y1; ++sy) {
     const std::uint32_t* src = p->Pixels + static_cast<std::size_t>(sy) * p->Width;
     std::uint32_t* dst = back_.data() + static_cast<std::size_t>(y + sy) * width_ + x;
-    if (!p->Transparent) {
+    if (!p->Transparent || (p->OpaqueRows && p->OpaqueRows[sy])) {
       std::copy(src + x0, src + x1, dst + x0);
       continue;
     }

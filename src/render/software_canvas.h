@@ -18,12 +18,17 @@ struct PixelView {
   int PatternHeight = 0;
   bool Transparent = true;
   std::uint32_t Key = 0xFF00FF;
+  // Optional, one byte per row: 1 when the row holds no transparent pixel (copied whole).
+  const std::uint8_t* OpaqueRows = nullptr;
 
   int DrawWidth() const { return PatternWidth > 0 && PatternWidth < Width ? PatternWidth : Width; }
   int DrawHeight() const {
     return PatternHeight > 0 && PatternHeight < Height ? PatternHeight : Height;
   }
 };
+
+// Fills `rows` for `view` and points the view at it.
+void MarkOpaqueRows(PixelView& view, std::vector<std::uint8_t>& rows);
 
 class ImageSource {
  public:

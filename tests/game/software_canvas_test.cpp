@@ -17,6 +17,8 @@ class TinyImages : public ImageSource {
     b_.PatternWidth = 2;
     b_.Transparent = false;
   }
+  void MarkRows() { MarkOpaqueRows(a_, rows_); }
+  std::vector<std::uint8_t> rows_;
   const PixelView* Item(ImageListId, int n) const override {
     return n == 1 ? &a_ : n == 2 ? &b_ : nullptr;
   }
@@ -28,22 +30,28 @@ class TinyImages : public ImageSource {
 };
 
 TEST(SoftwareCanvas, DrawsWithTransparencyClipsAndPresents) {
-  TinyImages images;
-  SoftwareCanvas c(images, 3, 2);
-  c.Fill(0xABCDEF);
-  c.DrawItem(ImageListId::Images, 1, 0, 0);
-  c.DrawItem(ImageListId::Images, 1, 2, 1);    // three of its four pixels fall outside
-  c.DrawItem(ImageListId::Images, 1, -5, -5);  // wholly outside
-  c.DrawItem(ImageListId::Images, 9, 0, 0);    // not in the list
-  EXPECT_EQ(c.FramesPresented(), 0);
-  EXPECT_EQ(c.Frame()[0], 0u);
-  c.Present();
-  const std::vector<std::uint32_t> want = {0xABCDEF, 0x111111, 0xABCDEF,
-                                           0x222222, 0x333333, 0xABCDEF};
-  // (2,1) receives the picture's transparent corner, so it keeps the fill.
-  EXPECT_EQ(c.Frame(), want);
-  EXPECT_EQ(c.ItemPatternWidth(ImageListId::Fonts, 2), 2);
-  EXPECT_EQ(c.ItemPatternWidth(ImageListId::Fonts, 9), 0);
+  for (bool marked : {false, true}) {
+    TinyImages images;
+    if (marked) {
+      images.MarkRows();
+      EXPECT_EQ(images.rows_, (std::vector<std::uint8_t>{0, 1}));
+    }
+    SoftwareCanvas c(images, 3, 2);
+    c.Fill(0xABCDEF);
+    c.DrawItem(ImageListId::Images, 1, 0, 0);
+    c.DrawItem(ImageListId::Images, 1, 2, 1);    // three of its four pixels fall outside
+    c.DrawItem(ImageListId::Images, 1, -5, -5);  // wholly outside
+    c.DrawItem(ImageListId::Images, 9, 0, 0);    // not in the list
+    EXPECT_EQ(c.FramesPresented(), 0);
+    EXPECT_EQ(c.Frame()[0], 0u);
+    c.Present();
+    const std::vector<std::uint32_t> want = {0xABCDEF, 0x111111, 0xABCDEF,
+                                             0x222222, 0x333333, 0xABCDEF};
+    // (2,1) receives the picture's transparent corner, so it keeps the fill.
+    EXPECT_EQ(c.Frame(), want);
+    EXPECT_EQ(c.ItemPatternWidth(ImageListId::Fonts, 2), 2);
+    EXPECT_EQ(c.ItemPatternWidth(ImageListId::Fonts, 9), 0);
+  }
 }
 
 TEST(SoftwareCanvas, OpaquePatternsAndStretching) {

@@ -249,8 +249,10 @@ bool Game::AnyDemo() const {
   return false;
 }
 
-// Demo playback comes with its own code; until then the title screen simply starts over.
+// Demo playback comes with its own code; until then no demo plays, so no chain runs, and the
+// title screen simply starts over.
 void Game::PlayNextDemo() {
+  flow_.DemoChain = false;
   RestartAttract();
 }
 

@@ -48,6 +48,21 @@ TEST_F(ClockTest, WithoutMusicTheTitleWaitsTenTicksAndStartsOver) {
   EXPECT_EQ(flow().AttractCountdown, 10);  // no demos yet: the title screen starts over
 }
 
+TEST_F(ClockTest, AnAttractLoopThatPlayedNoDemoLeavesNoChainBehind) {
+  auto set = PlayableSet();
+  set->SetDemoPresent(3, true);
+  Use(*set);
+  for (int k = 0; k < 10; ++k) game().ClockTick();
+  EXPECT_EQ(flow().AttractCountdown, 10);
+  EXPECT_FALSE(flow().DemoChain);
+  StartAt(0, 0);
+  RunToPlay();
+  values().Lives = 1;
+  game().KeyDown(keys::Escape);
+  runner().Frames(100);
+  EXPECT_EQ(flow().ScreenMode, smTitle);
+}
+
 TEST_F(ClockTest, DeactivationStopsTheClockUntilTheNextFrame) {
   UsePlayable();
   game().OnDeactivate();

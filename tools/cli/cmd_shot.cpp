@@ -1,0 +1,121 @@
+// shot: start a cave as a game would, run some frames headless and write the last one as PNG.
+
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb/stb_image_write.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "commands.h"
+#include "core/cave_set_file.h"
+#include "game/headless_runner.h"
+#include "render/set_assets.h"
+#include "render/software_canvas.h"
+
+namespace krattle::cli {
+
+namespace {
+
+std::filesystem::path ProgramFolder() {
+  std::error_code ec;
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::path(".") : exe.parent_path();
+}
+
+bool WritePng(const std::string& path, const SoftwareCanvas& canvas) {
+  std::vector<unsigned char> rgb;
+  rgb.reserve(canvas.Frame().size() * 3);
+  for (std::uint32_t p : canvas.Frame()) {
+    rgb.push_back(static_cast<unsigned char>(p >> 16));
+    rgb.push_back(static_cast<unsigned char>(p >> 8));
+    rgb.push_back(static_cast<unsigned char>(p));
+  }
+  return stbi_write_png(path.c_str(), canvas.Width(), canvas.Height(), 3, rgb.data(),
+                        canvas.Width() * 3) != 0;
+}
+
+}  // namespace
+
+int ShotCommand(const Args& args) {
+  auto fail = [](const std::string& msg) {
+    std::fprintf(stderr, "krattle-cli shot: %s\n", msg.c_str());
+    return 2;
+  };
+  std::string path, out, keys, data;
+  long cave = 0, level = 0, frames = 0, zoom = 1;
+  bool haveCave = false, haveLevel = false, haveFrames = false, title = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool takesValue = a == "--cave" || a == "--level" || a == "--frames" || a == "--keys" ||
+                            a == "--out" || a == "--zoom" || a == "--data";
+    if (takesValue) {
+      if (i + 1 >= args.size()) return fail(a + " needs a value");
+      const std::string& v = args[++i];
+      if (a == "--cave") {
+        if (!ParseInt(v, 0, 19, cave)) return fail("cave must be 0..19");
+        haveCave = true;
+      } else if (a == "--level") {
+        if (!ParseInt(v, 0, 4, level)) return fail("level must be 0..4");
+        haveLevel = true;
+      } else if (a == "--frames") {
+        if (!ParseInt(v, 1, 10'000'000, frames)) return fail("frames must be 1..10000000");
+        haveFrames = true;
+      } else if (a == "--zoom") {
+        if (!ParseInt(v, 1, 2, zoom)) return fail("zoom must be 1 or 2");
+      } else if (a == "--keys") {
+        keys = v;
+      } else if (a == "--data") {
+        data = v;
+      } else {
+        out = v;
+      }
+    } else if (a == "--title") {
+      title = true;
+    } else if (path.empty() && (a.empty() || a[0] != '-')) {
+      path = a;
+    } else {
+      return fail("unexpected argument '" + a + "'");
+    }
+  }
+  if (path.empty() || out.empty() || !haveCave || !haveLevel || !haveFrames)
+    return fail(
+        "usage: krattle-cli shot SET.kcv --cave C --level L --frames N [--keys SCRIPT] "
+        "[--zoom 1|2] [--data DIR] [--title] --out FILE.png");
+  const KeyScript script = ParseKeyScript(keys);
+  if (!script.Error.empty()) return fail(script.Error);
+
+  StartupOptions options;
+  options.ProgramDir = data.empty() ? ProgramFolder() : std::filesystem::path(data);
+  options.Zoom = static_cast<int>(zoom);
+  auto assets = std::make_unique<SetFileAssets>();
+  const int tile = zoom == 2 ? 40 : 32;
+  SoftwareCanvas canvas(*assets, 20 * tile, 12 * tile + 24);
+  auto runner = std::make_unique<HeadlessRunner>(options, &canvas, assets.get());
+  if (!runner->Started()) {
+    for (const auto& m : runner->Dialogs.Shown) std::fprintf(stderr, "%s\n", m.c_str());
+    return 1;
+  }
+  Game& game = runner->game();
+  if (!PassesSizeTest(path)) return fail(path + " is not a cave set (96000 bytes)");
+  if (!game.LoadCaveSet(path)) {
+    for (const auto& m : runner->Dialogs.Shown) std::fprintf(stderr, "%s\n", m.c_str());
+    return 1;
+  }
+  // Looking must not move the position the set keeps.
+  game.DetachSetFile();
+  game.Flow().CurrentCave = static_cast<std::uint8_t>(cave);
+  game.Flow().CurrentLevel = static_cast<std::uint8_t>(level);
+  // With --title the cave is only chosen on the title screen, not started.
+  if (!title) game.Start();
+  runner->SetScript(script.Actions);
+  runner->Frames(frames);
+  if (!WritePng(out, canvas)) {
+    std::fprintf(stderr, "krattle-cli shot: cannot write %s\n", out.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace krattle::cli

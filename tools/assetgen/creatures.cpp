@@ -17,29 +17,30 @@ Picture Firefly(int size, int style, int frame) {
   const Ramp glow = MakeRamp(FireflyBase[style]);
   const float phase = 2 * Pi * float(frame) / 8;
   const float pulse = 0.5f + 0.5f * std::cos(phase);
-  // Halo: a dithered ring of light that breathes with the tail.
-  const float halo = 0.36f + 0.06f * pulse;
+  // Halo: a sparse ring of light that breathes with the tail.
+  const float halo = 0.38f + 0.08f * pulse;
   c.Each([&](float u, float v, int x, int y) {
-    const float du = u - 0.5f, dv = v - 0.6f, d = std::sqrt(du * du + dv * dv);
-    if (d < halo && d > 0.18f && ((x + y) & 1) == 0 && d < halo - 0.06f * Hash01(x, y, frame))
-      c.Set(x, y, glow[1 + int(pulse * 1.5f)]);
+    const float du = u - 0.5f, dv = v - 0.58f, d = std::sqrt(du * du + dv * dv);
+    if (d < halo && d > 0.2f && Hash01(x, y, 60 + frame) < 0.35f * (1 - d / halo) + 0.1f * pulse)
+      c.Set(x, y, glow[2 + int(pulse * 1.9f)]);
   });
   // Wings buzz between two angles.
-  const float spread = frame % 2 ? 0.22f : 0.14f;
-  const Rgb wing = 0xB8D0F0;
-  c.Ellipse(0.5f - spread, 0.3f, 0.13f, 0.08f, wing);
-  c.Ellipse(0.5f + spread, 0.3f, 0.13f, 0.08f, wing);
-  c.Ellipse(0.5f - spread, 0.3f, 0.07f, 0.035f, pal::White);
-  c.Ellipse(0.5f + spread, 0.3f, 0.07f, 0.035f, pal::White);
+  const float spread = frame % 2 ? 0.2f : 0.13f;
+  const float lift = frame % 2 ? 0.0f : 0.04f;
+  const Rgb wing = 0xA8C4F0;
+  for (float side : {-1.0f, 1.0f}) {
+    c.Ellipse(0.5f + side * spread, 0.3f + lift, 0.16f, 0.09f, wing);
+    c.Ellipse(0.5f + side * (spread - 0.02f), 0.28f + lift, 0.08f, 0.04f, pal::White);
+  }
   // Dark head and thorax, glowing tail.
-  const Ramp shell = MakeRamp(0x3A3448);
-  c.Ball(0.5f, 0.22f, 0.09f, shell);
-  c.Ball(0.5f, 0.38f, 0.11f, shell);
-  c.Ball(0.5f, 0.6f, 0.15f + 0.03f * pulse, glow, 1.6f);
-  c.Line(0.46f, 0.15f, 0.38f, 0.05f, 0.03f, shell[1]);
-  c.Line(0.54f, 0.15f, 0.62f, 0.05f, 0.03f, shell[1]);
+  const Ramp shell = MakeRamp(0x4A4058);
+  c.Line(0.46f, 0.16f, 0.36f, 0.04f, 0.035f, shell[1]);
+  c.Line(0.54f, 0.16f, 0.64f, 0.04f, 0.035f, shell[1]);
+  c.Ball(0.5f, 0.2f, 0.1f, shell);
+  c.Ball(0.5f, 0.38f, 0.13f, shell);
+  c.Ball(0.5f, 0.62f, 0.19f + 0.04f * pulse, glow, 2.0f);
   c.Outline(pal::Ink);
-  if (pulse > 0.6f) c.Ellipse(0.5f, 0.6f, 0.06f, 0.06f, pal::Spark);
+  c.Ellipse(0.47f, 0.6f, 0.05f + 0.05f * pulse, 0.05f + 0.05f * pulse, pal::Spark);
   return c.Take();
 }
 
@@ -47,7 +48,7 @@ Picture Butterfly(int size, int style, int frame) {
   Canvas c(size, size);
   const Ramp wing = MakeRamp(ButterflyBase[style]);
   // Wings seen from above, folding: the width follows a flap cycle.
-  const float open = 0.22f + 0.78f * std::abs(std::cos(Pi * float(frame) / 8));
+  const float open = 0.38f + 0.62f * std::abs(std::cos(Pi * float(frame) / 8));
   c.Each([&](float u, float v, int x, int y) {
     const float du = std::abs(u - 0.5f) / open, dv = v - 0.5f;
     if (du < 0.02f) return;

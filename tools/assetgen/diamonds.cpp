@@ -44,7 +44,7 @@ void PaintGem(Canvas& c, int style, int frame, float scale, float glow) {
       // Light runs across the facets as the gem catches it.
       const float wave = 0.2f * std::sin(2 * Pi * float(frame) / 8 - float(i) * 0.8f);
       float t = facets[i].Light + wave + glow;
-      c.Set(x, y, t > 1.05f ? pal::White : ShadeAt(ramp, t, x, y));
+      c.Set(x, y, t > 1.05f ? pal::White : ramp[int(t * 4 + 0.5f)]);
       return;
     }
   });
@@ -69,8 +69,8 @@ Picture Diamond(int size, int style, int frame) {
   PaintGem(c, style, frame, 1.0f, 0.0f);
   const Rgb rim = MakeRamp(DiamondBase[style])[4];
   // Two glints take turns: top left, then lower right.
-  static constexpr float GlintA[8] = {0, 0.1f, 0.2f, 0.13f, 0, 0, 0, 0};
-  static constexpr float GlintB[8] = {0, 0, 0, 0, 0, 0.09f, 0.15f, 0.08f};
+  static constexpr float GlintA[8] = {0, 0.14f, 0.26f, 0.16f, 0, 0, 0, 0};
+  static constexpr float GlintB[8] = {0, 0, 0, 0, 0, 0.12f, 0.2f, 0.11f};
   if (GlintA[frame] > 0) Sparkle(c, 0.27f, 0.24f, GlintA[frame], rim);
   if (GlintB[frame] > 0) Sparkle(c, 0.66f, 0.5f, GlintB[frame], rim);
   return c.Take();

@@ -26,9 +26,10 @@ Picture Dirt(int size, int style, int look) {
   const auto seed = std::uint32_t(100 + style);
   const auto lookSeed = std::uint32_t(1000 + style * 10 + look);
   c.Each([&](float u, float v, int x, int y) {
-    float t = 0.42f + 0.4f * (Noise(u * 4, v * 4, 4, seed) - 0.5f) +
-              0.2f * (Noise(u * 8, v * 8, 8, seed + 1) - 0.5f);
-    t += Soils[style].Roughness * (Hash01(std::uint32_t(x), std::uint32_t(y), lookSeed) - 0.5f);
+    float t = 0.42f + 0.12f * (Noise(u * 4, v * 4, 4, seed) - 0.5f) +
+              0.14f * (Noise(u * 8, v * 8, 8, lookSeed + 1) - 0.5f);
+    t += 0.7f * Soils[style].Roughness *
+         (Hash01(std::uint32_t(x), std::uint32_t(y), lookSeed) - 0.5f);
     // Small clods: light on the top-left edge, dark below.
     const float clod = Noise(u * 12, v * 12, 12, lookSeed);
     const float clodBelow = Noise(u * 12 - 0.25f, v * 12 - 0.25f, 12, lookSeed);

@@ -11,7 +11,7 @@ namespace assetgen {
 Picture Explosion(int size, int stage, int image) {
   Canvas c(size, size);
   static constexpr Rgb Fire[5] = {0x7A1808, 0xD84010, 0xFF9020, 0xFFD860, 0xFFFCE8};
-  static constexpr Rgb Smoke[5] = {0x1E1A24, 0x3A3640, 0x5E5864, 0x8A8490, 0xB0AAB4};
+  static constexpr Rgb Smoke[5] = {0x3A3440, 0x5E5866, 0x847E8C, 0xAAA4B2, 0xD4D0DA};
   const Ramp fire{{Fire[0], Fire[1], Fire[2], Fire[3], Fire[4]}};
   const Ramp smoke{{Smoke[0], Smoke[1], Smoke[2], Smoke[3], Smoke[4]}};
   const auto seed = std::uint32_t(1200 + stage * 2 + image);

@@ -1,5 +1,8 @@
 #include "lettering.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "pixel_font.h"
 
 namespace assetgen {
@@ -30,29 +33,41 @@ void SmallText(Canvas& c, int x, int y, const std::string& text, int scale, cons
 }
 
 void BlockText(Canvas& c, int x, int y, const std::string& text, int block, const Ramp& ramp) {
-  const int bevel = block >= 12 ? 3 : block >= 6 ? 2 : 1;
+  // Letters as solid shapes: the glyph cells merge, and the bevel follows the outline.
+  const int w = BlockTextWidth(text, block), h = 7 * block;
+  std::vector<char> mask(std::size_t(w) * h, 0);
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char* const* rows = GlyphRows(text[i]);
     if (!rows) continue;
     for (int r = 0; r < 7; ++r)
-      for (int col = 0; col < 5; ++col) {
-        if (rows[r][col] != '#') continue;
-        const int bx = x + (int(i) * 6 + col) * block, by = y + r * block;
-        for (int dy = 0; dy < block; ++dy)
-          for (int dx = 0; dx < block; ++dx) {
-            float t = 0.55f - 0.25f * float(r) / 6.0f;
-            if (dy < bevel || dx < bevel) t = 0.95f;
-            if (dy >= block - bevel || dx >= block - bevel) t = 0.12f;
-            if (dx >= block - bevel && dy < bevel && dx + dy < block) t = 0.6f;
-            if (dx < bevel && dy >= block - bevel && dx + dy < block) t = 0.6f;
-            // A few scratches so the blocks read as metal, not flat paint.
-            if (dy > bevel && dy < block - bevel && dx > bevel && dx < block - bevel &&
-                Hash01(bx + dx, by + dy, 31) > 0.93f)
-              t += 0.2f;
-            c.Set(bx + dx, by + dy, ShadeAt(ramp, t, bx + dx, by + dy));
-          }
-      }
+      for (int col = 0; col < 5; ++col)
+        if (rows[r][col] == '#')
+          for (int dy = 0; dy < block; ++dy)
+            for (int dx = 0; dx < block; ++dx)
+              mask[std::size_t(r * block + dy) * w + (int(i) * 6 + col) * block + dx] = 1;
   }
+  auto in = [&](int px, int py) {
+    return px >= 0 && py >= 0 && px < w && py < h && mask[std::size_t(py) * w + px];
+  };
+  const int bevel = std::max(1, block / 4);
+  for (int py = 0; py < h; ++py)
+    for (int px = 0; px < w; ++px) {
+      if (!in(px, py)) continue;
+      // Polished metal: bright top, a shine line, a deeper foot.
+      float t = 0.82f - 0.55f * float(py) / float(h);
+      if (py > h * 3 / 10 && py < h * 4 / 10) t += 0.22f;
+      for (int k = 1; k <= bevel; ++k) {
+        if (!in(px - k, py - k) || !in(px - k, py) || !in(px, py - k)) {
+          t = 1.0f;
+          break;
+        }
+        if (!in(px + k, py + k) || !in(px + k, py) || !in(px, py + k)) {
+          t = 0.1f;
+          break;
+        }
+      }
+      c.Set(x + px, y + py, ShadeAt(ramp, t, x + px, y + py));
+    }
 }
 
 }  // namespace assetgen

@@ -59,6 +59,18 @@ Picture TitlePicture(int width, int height, int tile) {
             MakeRamp(0x90B8E8));
   sub.Halo(pal::Ink);
   c.Blit(sub.Pic(), 0, 0);
+
+  // A strip of cave along the foot: the cast of the game on a row of dirt.
+  const int ground = height - tile;
+  for (int k = 0; k * tile < width; ++k) c.Blit(Dirt(tile, 0, k % 4), k * tile, ground);
+  c.Blit(Dravik(tile, Pose::WalkRight, 2), 3 * tile, ground - tile);
+  c.Blit(Boulder(tile, 0, 0), 7 * tile, ground - tile);
+  c.Blit(Boulder(tile, 0, 1), 8 * tile, ground - tile);
+  c.Blit(Boulder(tile, 0, 2), 8 * tile, ground - 2 * tile);
+  c.Blit(Diamond(tile, 0, 2), 11 * tile, ground - tile);
+  c.Blit(Diamond(tile, 1, 0), 12 * tile, ground - tile);
+  c.Blit(Butterfly(tile, 0, 1), 15 * tile, ground - 2 * tile);
+  c.Blit(Firefly(tile, 0, 0), 17 * tile, ground - tile);
   return c.Take();
 }
 

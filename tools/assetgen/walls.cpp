@@ -94,11 +94,11 @@ Picture SteelWall(int size, int style, int frame) {
     if (std::abs(u + v - glint) < 0.1f) t += 0.3f;
     c.Set(x, y, ShadeAt(ramp, t, x, y));
   });
-  const float rv = 0.2f;
+  const float rv = 0.22f;
   for (float ru : {rv, 1 - rv})
     for (float rr : {rv, 1 - rv}) {
-      c.Ellipse(ru + 0.02f, rr + 0.025f, 0.06f, 0.06f, ramp[0]);
-      c.Ball(ru, rr, 0.055f, ramp, 1.5f);
+      c.Ellipse(ru + 0.025f, rr + 0.03f, 0.08f, 0.08f, ramp[0]);
+      c.Ball(ru, rr, 0.075f, ramp, 2.0f);
     }
   return c.Take();
 }

@@ -33,10 +33,19 @@ std::unique_ptr<CaveSet> BusySet(bool busy) {
         }
       put(x, y, e);
     }
-  put(5, 5, Amoeba);
-  put(30, 15, Acid);
-  put(20, 10, Slime);
-  put(12, 18, BothDirExpWall);
+  if (busy) {
+    // One of every other kind, so each rule family is exercised.
+    const Element extras[] = {
+        Amoeba,         Acid,           Slime,          BothDirExpWall, HorizExpWall,   VertExpWall,
+        MagicWall,      WallFalling,    Dummy,          Clock,          Bomb,           BombSolid,
+        BombGlued,      BoulderGlued,   DiamondGlued,   AltFireflyUp,   AltButterflyUp, BombIgnited,
+        ExplodeRegular, DiamondFalling, BoulderFalling, ExitOpen};
+    int i = 0;
+    for (Element e : extras) {
+      put(3 + (i * 7) % 34, 3 + (i * 5) % 16, e);
+      ++i;
+    }
+  }
   put(2, 2, Entrance);
   put(37, 19, ExitClosed);
   const int slot = SlotOf(cave, level);

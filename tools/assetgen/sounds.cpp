@@ -181,7 +181,7 @@ Buffer Chiptune(const std::vector<std::pair<float, float>>& notes, float seconds
   Buffer b = Silence(seconds);
   float at = 0;
   for (const auto& [freq, len] : notes) {
-    if (freq > 0) AddGlide(b, Samples(at), Samples(len * 0.92f), freq, freq, 0.5f, 0.8f);
+    if (freq > 0) AddGlide(b, Samples(at), Samples(len * 0.92f), freq, freq, 0.5f, 0.45f);
     at += len;
   }
   return b;
@@ -279,42 +279,45 @@ Buffer WallScrape() {
 krattle::WaveList BuildSoundSet() {
   const float C6 = 1046.5f, E6 = 1318.5f, G6 = 1568.0f, C7 = 2093.0f;
   const float G5 = 784.0f, C5 = 523.25f, E5 = 659.25f;
-  std::vector<Buffer> b = {
-      DiamondFall(2093),
-      DiamondFall(2349),
-      DiamondFall(2637),  // 0..2
-      BoulderRoll(),      // 3
-      Thud(),             // 4
-      Step(1100, 31),
-      Step(1500, 37),  // 5, 6
-      Dig(),           // 7
-      DiamondTake(),   // 8
-      Push(),          // 9
-      Killed(),        // 10
-      Explosion(41, 48),
-      Explosion(43, 40),                               // 11, 12
-      AmoebaLoop(),                                    // 13
-      AmoebaGrow(),                                    // 14
-      Arpeggio({C6, E6, G6, C7}, 0.07f, 0.12f, 0.8f),  // 15
-      CaveStart(),                                     // 16
-      Chiptune({{G5, 0.1f}, {C6, 0.1f}, {E6, 0.1f}, {G6, 0.1f}, {0, 0.05f}, {E6, 0.1f}, {G6, 0.3f}},
-               0.95f),                                                                      // 17
-      Chiptune({{E5, 0.09f}, {0, 0.05f}, {E5, 0.09f}, {0, 0.05f}, {C5 * 2, 0.25f}}, 0.6f),  // 18
-      CountUp(),                                                                            // 19
-      MagicLoop(),                                                                          // 20
-      Chiptune({{660, 0.06f}, {990, 0.08f}}, 0.16f),                                        // 21
-      Gloop(),                                                                              // 22
-      Tick(),                                                                               // 23
-      Bell(),                                                                               // 24
-      Clack(),                                                                              // 25
-      Sizzle(47, 0.4f, 9),                                                                  // 26
-      Sizzle(53, 0.3f, 23),                                                                 // 27
-      WallScrape(),                                                                         // 28
+  // Levels balance loudness: bright tings peak high, square tones and loops sit lower.
+  const std::vector<std::pair<Buffer, float>> b = {
+      {DiamondFall(2093), 0.7f},
+      {DiamondFall(2349), 0.7f},
+      {DiamondFall(2637), 0.7f},
+      {BoulderRoll(), 0.7f},
+      {Thud(), 0.85f},
+      {Step(1100, 31), 0.5f},
+      {Step(1500, 37), 0.5f},
+      {Dig(), 0.7f},
+      {DiamondTake(), 0.75f},
+      {Push(), 0.7f},
+      {Killed(), 0.6f},
+      {Explosion(41, 48), 0.85f},
+      {Explosion(43, 40), 0.85f},
+      {AmoebaLoop(), 0.45f},
+      {AmoebaGrow(), 0.5f},
+      {Arpeggio({C6, E6, G6, C7}, 0.07f, 0.12f, 0.8f), 0.7f},
+      {CaveStart(), 0.6f},
+      {Chiptune(
+           {{G5, 0.1f}, {C6, 0.1f}, {E6, 0.1f}, {G6, 0.1f}, {0, 0.05f}, {E6, 0.1f}, {G6, 0.3f}},
+           0.95f),
+       0.4f},
+      {Chiptune({{E5, 0.09f}, {0, 0.05f}, {E5, 0.09f}, {0, 0.05f}, {C5 * 2, 0.25f}}, 0.6f), 0.4f},
+      {CountUp(), 0.5f},
+      {MagicLoop(), 0.4f},
+      {Chiptune({{660, 0.06f}, {990, 0.08f}}, 0.16f), 0.35f},
+      {Gloop(), 0.6f},
+      {Tick(), 0.7f},
+      {Bell(), 0.7f},
+      {Clack(), 0.7f},
+      {Sizzle(47, 0.4f, 9), 0.45f},
+      {Sizzle(53, 0.3f, 23), 0.45f},
+      {WallScrape(), 0.75f},
   };
   krattle::WaveList list;
-  for (const auto& buf : b) {
+  for (const auto& [buf, level] : b) {
     krattle::WaveItem item;
-    item.Data = ToWave(buf);
+    item.Data = ToWave(buf, level);
     list.Items.push_back(std::move(item));
   }
   return list;

@@ -6,15 +6,22 @@
 namespace assetgen {
 
 void Svf::Tune(float cutoff, float q) {
-  f_ = 2.0f * std::sin(3.14159265f * std::min(cutoff, float(Rate) / 6) / float(Rate));
-  q_ = 1.0f / q;
+  cutoff = std::clamp(cutoff, 20.0f, 0.45f * float(Rate));
+  const float g = std::tan(3.14159265f * cutoff / float(Rate));
+  k_ = 1.0f / q;
+  a1_ = 1.0f / (1.0f + g * (g + k_));
+  a2_ = g * a1_;
+  a3_ = g * a2_;
 }
 
 float Svf::Step(float in) {
-  low_ += f_ * band_;
-  high_ = in - low_ - q_ * band_;
-  band_ += f_ * high_;
-  return band_;
+  const float v3 = in - ic2_;
+  const float band = a1_ * ic1_ + a2_ * v3;
+  low_ = ic2_ + a2_ * ic1_ + a3_ * v3;
+  ic1_ = 2 * band - ic1_;
+  ic2_ = 2 * low_ - ic2_;
+  high_ = in - k_ * band - low_;
+  return band;
 }
 
 void AddTing(Buffer& b, int at, float freq, float decay, float amp, bool wrap) {
@@ -25,7 +32,8 @@ void AddTing(Buffer& b, int at, float freq, float decay, float amp, bool wrap) {
     const float env = std::exp(-t / decay) * std::min(1.0f, t / 0.002f);
     float s = 0;
     for (const auto& p : Partials)
-      s += p[1] * std::sin(TwoPi * freq * p[0] * t) * std::exp(-t * p[0] * 2);
+      if (freq * p[0] < 0.4f * float(Rate))  // nothing near Nyquist, so nothing aliases
+        s += p[1] * std::sin(TwoPi * freq * p[0] * t) * std::exp(-t * p[0] * 2);
     int idx = at + i;
     if (wrap) idx %= int(b.size());
     if (idx >= int(b.size())) break;

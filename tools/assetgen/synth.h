@@ -8,7 +8,7 @@
 
 namespace assetgen {
 
-inline constexpr int Rate = 22050;
+inline constexpr int Rate = 44100;
 inline constexpr float TwoPi = 6.2831853f;
 
 using Buffer = std::vector<float>;
@@ -26,7 +26,8 @@ class NoiseSource {
   std::uint32_t state_;
 };
 
-// Chamberlin state-variable filter; Low() and Band() after each Step().
+// Trapezoidal state-variable filter: stable at any cutoff below Nyquist, so sweeps cannot
+// blow up. Low() and High() after each Step().
 class Svf {
  public:
   Svf(float cutoff, float q) { Tune(cutoff, q); }
@@ -36,7 +37,8 @@ class Svf {
   float High() const { return high_; }
 
  private:
-  float f_ = 0, q_ = 1, low_ = 0, band_ = 0, high_ = 0;
+  float a1_ = 0, a2_ = 0, a3_ = 0, k_ = 1;
+  float ic1_ = 0, ic2_ = 0, low_ = 0, high_ = 0;
 };
 
 inline int Samples(float seconds) {

@@ -19,11 +19,11 @@ void Game::Fatal(const std::string& text) {
 }
 
 bool Game::LoadWithFallback(std::filesystem::path& configured, const char* fallback,
-                            const char* what, int kind) {
+                            const char* what, AssetKind kind) {
   auto load = [&](const std::filesystem::path& p) {
     const auto full = Beside(programDir_, p);
-    if (kind == 1) return io_.Assets.LoadFonts(full);
-    if (kind == 2) return io_.Assets.LoadSounds(full);
+    if (kind == AssetKind::Fonts) return io_.Assets.LoadFonts(full);
+    if (kind == AssetKind::Sounds) return io_.Assets.LoadSounds(full);
     return io_.Assets.LoadTiles(full, view_.TileSize);
   };
   std::string error = load(configured);
@@ -59,8 +59,10 @@ bool Game::Creation(const StartupOptions& options) {
   settings_.Muted = soundOff == 1;
   menu_.MuteChecked = settings_.Muted;
 
-  if (!LoadWithFallback(paths_.Fonts, "data/Krattle/Fonts.kgf", "font set", 1)) return false;
-  if (!LoadWithFallback(paths_.Sounds, "data/Krattle/Sounds.kwv", "sound set", 2)) return false;
+  if (!LoadWithFallback(paths_.Fonts, "data/Krattle/Fonts.kgf", "font set", AssetKind::Fonts))
+    return false;
+  if (!LoadWithFallback(paths_.Sounds, "data/Krattle/Sounds.kwv", "sound set", AssetKind::Sounds))
+    return false;
 
   const bool fromCommandLine = options.Args.size() == 1 && PassesSizeTest(options.Args[0]);
   const std::filesystem::path setPath =
@@ -154,8 +156,11 @@ void Game::LoadGraphicsSets() {
   const bool big = view_.ZoomMode == 2;
   view_.TileSize = big ? 40 : 32;
   if (big) {
-    if (!LoadWithFallback(paths_.Graph40, "data/Krattle/40x40.kgf", "40-pixel tile set", 0)) return;
-  } else if (!LoadWithFallback(paths_.Graph32, "data/Krattle/32x32.kgf", "32-pixel tile set", 0)) {
+    if (!LoadWithFallback(paths_.Graph40, "data/Krattle/40x40.kgf", "40-pixel tile set",
+                          AssetKind::Tiles))
+      return;
+  } else if (!LoadWithFallback(paths_.Graph32, "data/Krattle/32x32.kgf", "32-pixel tile set",
+                               AssetKind::Tiles)) {
     return;
   }
   view_.SetZoom(view_.ZoomMode);

@@ -108,8 +108,9 @@ class Game : public EngineHost {
   void AfterSetRead(const std::filesystem::path& path);
   bool AnyDemo() const;
   void Click() { PlaySound(21); }
+  enum class AssetKind { Tiles, Fonts, Sounds };
   bool LoadWithFallback(std::filesystem::path& configured, const char* fallback, const char* what,
-                        int kind);
+                        AssetKind kind);
   void Fatal(const std::string& text);
 
   // Seams for what comes later: demos, the editor and the high-score name entry.

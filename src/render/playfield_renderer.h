@@ -2,24 +2,13 @@
 // The game view: a 21 x 13 window of cells sliding by the last tick's moves, and the status
 // line above it. The row loop also polls the keyboard, which decides which taps reach the tick.
 
-#include <string_view>
-
 #include "engine/engine.h"
 #include "render/canvas.h"
+#include "render/status_line.h"
 #include "render/tile_images.h"
 #include "render/view_state.h"
 
 namespace krattle {
-
-// What the status line shows besides the cave run itself.
-struct StatusContext {
-  bool DemoRecording = false;
-  bool DemoPlaying = false;
-  int DemoIndex = 0;
-  std::string_view SetName;
-  int CurrentCave = 0;
-  int CurrentLevel = 0;
-};
 
 // Sliding offset of content that arrived by move m, at frame step f, with d pixels per frame.
 int MoveOffsetX(int m, int f, int d);
@@ -33,8 +22,5 @@ void RenderGameFrame(Canvas& canvas, const ViewState& view, CaveRun& run,
 // One cell at screen position (x, y).
 void DrawCell(Canvas& canvas, const ViewState& view, const CaveRun& run, AnimClock clock, int index,
               int x, int y);
-
-void DrawStatusLine(Canvas& canvas, const ViewState& view, const CaveRun& run,
-                    const StatusContext& status, AnimClock clock);
 
 }  // namespace krattle

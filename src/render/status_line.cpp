@@ -1,4 +1,5 @@
-#include "render/playfield_renderer.h"
+#include "render/status_line.h"
+
 #include "render/text.h"
 
 namespace krattle {

@@ -1,9 +1,10 @@
+#include "render/status_line.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
 
-#include "render/playfield_renderer.h"
 #include "render/recording_canvas.h"
 
 namespace krattle {

@@ -35,26 +35,6 @@ TEST_F(KeysTest, LaterDirectionsWinAndCtrlFires) {
   EXPECT_TRUE(in.InputDown);
 }
 
-TEST_F(KeysTest, AKeyHeldOnlyEarlyInTheFrameBeforeATickIsLost) {
-  UsePlayable();
-  StartAt(0, 0);
-  RunToPlay();
-  runner().FramesUntil([&] { return game().Run().State.PlayerBorn; }, 100);
-  runner().FramesUntil([&] { return flow().FrameStep == 0; }, 8);
-  const int col = game().Run().State.DravikColumn;
-  // Released before the frame ends: the tick of the next frame never sees it.
-  runner().Frames(7);
-  runner().Keys.Press(keys::Right);
-  game().PollInput(game().Run().Input);
-  game().Run().Input.Clear();  // what the row loop does for rows 0..9
-  runner().Keys.Release(keys::Right);
-  runner().Frames(8);
-  EXPECT_EQ(game().Run().State.DravikColumn, col);
-  runner().Keys.Press(keys::Right);
-  runner().Frames(8);
-  EXPECT_EQ(game().Run().State.DravikColumn, col + 1);
-}
-
 TEST_F(KeysTest, TitlePictureFirstGivesWayToThePreview) {
   UsePlayable();
   flow().TitlePicture = true;

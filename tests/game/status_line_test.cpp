@@ -184,14 +184,5 @@ TEST_F(StatusTest, TheBonusLifeBannerCoversEverything) {
   EXPECT_TRUE(p.Icons.empty());
 }
 
-TEST_F(StatusTest, TextsMoveWithTheZoom) {
-  view.SetZoom(2);
-  EXPECT_EQ(view.StatusX, 162);
-  run.State.InBoxCounter = 13;
-  DrawStatusLine(canvas, view, run, status, {0, 0});
-  EXPECT_EQ(canvas.Pending().front().Item, 72);
-  EXPECT_EQ(canvas.Pending()[1].X, 162 + 4);
-}
-
 }  // namespace
 }  // namespace krattle

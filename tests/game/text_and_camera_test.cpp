@@ -153,16 +153,6 @@ TEST_P(CameraTest, ScrollsTwoRowsDownAndUpAndOneAtTheEdges) {
   EXPECT_EQ(v.ViewRow, 0);
 }
 
-TEST_P(CameraTest, StepCountersOutsideTheirRangesLeaveTheCameraStill) {
-  ViewState v = View(5, 5);
-  v.ScrollStepsX = 100;
-  v.ScrollStepsY = 100;
-  FollowDravik(v, 39, 21);
-  EXPECT_EQ(v.ViewColumn, 5);
-  EXPECT_EQ(v.ViewRow, 5);
-  EXPECT_EQ(v.ScrollX, 0);
-}
-
 INSTANTIATE_TEST_SUITE_P(BothZooms, CameraTest, ::testing::Values(1, 2));
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "render/file_bytes.h"
 #include "render/midi_length.h"
 #include "render/set_file.h"
 #include "render_test_util.h"
@@ -91,6 +92,19 @@ TEST(GeneratedSets, TitleMusicLastsOneToTwoMinutes) {
   ASSERT_TRUE(len.Ok) << len.Message;
   EXPECT_GE(len.Milliseconds, 60000u);
   EXPECT_LE(len.Milliseconds, 120000u);
+}
+
+TEST(GeneratedSets, GeneratingAgainGivesTheSameBytes) {
+  test::ScratchDir dir;
+  const std::string command =
+      std::string("\"") + KRATTLE_BIN_DIR + "/krattle-assetgen\" \"" + dir.Path().string() + "\"";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  for (const char* name : {"32x32.kgf", "40x40.kgf", "Fonts.kgf", "Sounds.kwv", "Krattle.mid"}) {
+    std::vector<std::uint8_t> a, b;
+    ASSERT_TRUE(ReadFileBytes(test::GeneratedSet(name), MaxSetFileBytes, a).Ok);
+    ASSERT_TRUE(ReadFileBytes(dir.Path() / "data" / "Krattle" / name, MaxSetFileBytes, b).Ok);
+    EXPECT_TRUE(a == b) << name;
+  }
 }
 
 }  // namespace

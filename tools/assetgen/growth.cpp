@@ -43,12 +43,14 @@ Picture Amoeba(int size, int frame) {
     float d1, d2;
     int id;
     Worley(u, v, 3, 900, d1, d2, id);
-    // Each cell swells on its own beat.
+    // Each cell swells and dims on its own beat.
     const float beat = std::sin(2 * Pi * float(frame) / 8 + float(id) * 1.7f);
     const float wall = d2 - d1;
-    float t = 0.35f + 0.55f * std::min(1.0f, wall * 6) + 0.12f * beat;
-    if (wall < 0.035f + 0.012f * beat) t = 0.08f;
-    if (d1 < 0.05f + 0.012f * beat && wall > 0.08f) t = 0.95f;  // nucleus
+    float t = 0.3f + 0.4f * std::min(1.0f, wall * 5) + 0.14f * beat;
+    if (wall < 0.03f - 0.012f * beat) t = 0.04f;
+    const float nucleus = 0.04f + 0.015f * beat;
+    if (d1 < nucleus) t = 0.12f;
+    if (d1 < nucleus * 0.45f) t = 1.0f;
     c.Set(x, y, ShadeAt(ramp, t, x, y));
   });
   return c.Take();

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <memory>
+#include <system_error>
 
 #include "render/wav_bytes.h"
 
@@ -21,10 +22,22 @@ IoResult SdlFail(const std::string& what, const std::filesystem::path& path) {
 
 // Pictures larger than any set allows are refused before they are converted.
 constexpr int MaxSide = 8192;
+// SDL reads a whole file into memory; refuse absurd files before it tries.
+constexpr std::uintmax_t MaxBmpBytes = 256u << 20;
+constexpr std::uintmax_t MaxWavBytes = 80u << 20;
+
+IoResult CheckSize(const std::filesystem::path& path, std::uintmax_t limit) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (ec) return IoResult::Fail("cannot read \"" + path.string() + "\": " + ec.message());
+  if (size > limit) return IoResult::Fail("\"" + path.string() + "\" is too large");
+  return {};
+}
 
 }  // namespace
 
 IoResult SdlMediaCodec::LoadBmp(const std::filesystem::path& path, Picture& out) {
+  if (auto res = CheckSize(path, MaxBmpBytes); !res.Ok) return res;
   SurfacePtr loaded(SDL_LoadBMP(path.c_str()));
   if (!loaded) return SdlFail("cannot read picture", path);
   if (loaded->w <= 0 || loaded->h <= 0 || loaded->w > MaxSide || loaded->h > MaxSide)
@@ -61,6 +74,7 @@ IoResult SdlMediaCodec::SaveBmp(const std::filesystem::path& path, const Picture
 }
 
 IoResult SdlMediaCodec::LoadWav(const std::filesystem::path& path, Wave& out) {
+  if (auto res = CheckSize(path, MaxWavBytes); !res.Ok) return res;
   SDL_AudioSpec spec;
   Uint8* buffer = nullptr;
   Uint32 length = 0;

@@ -135,6 +135,23 @@ IoResult LoadList(const std::filesystem::path& path, std::size_t required, const
 
 }  // namespace
 
+std::string PictureProblem(const Picture& pic) {
+  if (pic.Width <= 0 || pic.Height <= 0 || std::uint32_t(pic.Width) > MaxPictureSide ||
+      std::uint32_t(pic.Height) > MaxPictureSide)
+    return "implausible picture size " + std::to_string(pic.Width) + "x" +
+           std::to_string(pic.Height);
+  return {};
+}
+
+std::string WaveProblem(const Wave& w) {
+  if (w.Channels < 1 || w.Channels > 2 || (w.BitsPerSample != 8 && w.BitsPerSample != 16) ||
+      w.SampleRate < 1000 || w.SampleRate > 192000)
+    return "unsupported wave format";
+  if (w.Data.size() > MaxWaveBytes || w.Data.size() % std::size_t(w.BlockAlign()) != 0)
+    return "implausible wave length " + std::to_string(w.Data.size());
+  return {};
+}
+
 std::vector<std::uint8_t> EncodeImageList(const ImageList& list) {
   ByteWriter w;
   WriteHeader(w, ImageMagic, list.Items.size());

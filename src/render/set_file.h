@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "render/file_bytes.h"
@@ -19,6 +20,10 @@ inline constexpr std::uint32_t MaxSetItems = 4096;
 inline constexpr std::uint32_t MaxPictureSide = 8192;
 inline constexpr std::uint32_t MaxWaveBytes = 64u << 20;
 inline constexpr std::uint64_t MaxSetFileBytes = 512ull << 20;
+
+// Why a picture or wave could not be stored in a set file; empty when it can.
+std::string PictureProblem(const Picture& pic);
+std::string WaveProblem(const Wave& wave);
 
 std::vector<std::uint8_t> EncodeImageList(const ImageList& list);
 std::vector<std::uint8_t> EncodeWaveList(const WaveList& list);

@@ -33,6 +33,8 @@ IoResult MakeFolder(const fs::path& dir) {
 
 PackResult PackPictures(const fs::path& dir, const fs::path& outFile, MediaCodec& codec) {
   ImageList list;
+  // Never write a set that loading would refuse.
+  std::uint64_t bytes = 0;
   for (int n = 0; n <= LastPictureNumber; ++n) {
     const fs::path file = dir / NumberedFileName(n, SetKind::Pictures);
     std::error_code ec;
@@ -40,6 +42,12 @@ PackResult PackPictures(const fs::path& dir, const fs::path& outFile, MediaCodec
     ImageItem item;
     if (auto res = codec.LoadBmp(file, item.Pic); !res.Ok)
       return Failed(SetKind::Pictures, res.Message);
+    if (auto why = PictureProblem(item.Pic); !why.empty())
+      return Failed(SetKind::Pictures, Quoted(file) + ": " + why);
+    bytes += 44 + std::uint64_t(item.Pic.Width) * std::uint64_t(item.Pic.Height) * 3;
+    if (bytes > MaxSetFileBytes)
+      return Failed(SetKind::Pictures,
+                    "the pictures in " + Quoted(dir) + " are too large for a set");
     item.SystemMemory = true;
     item.Transparent = true;
     item.TransparentColor = TransparentMagenta;
@@ -60,6 +68,8 @@ PackResult PackWaves(const fs::path& dir, const fs::path& outFile, MediaCodec& c
     WaveItem item;
     if (auto res = codec.LoadWav(file, item.Data); !res.Ok)
       return Failed(SetKind::Waves, res.Message + " (a sound set needs 000.wav to 028.wav)");
+    if (auto why = WaveProblem(item.Data); !why.empty())
+      return Failed(SetKind::Waves, Quoted(file) + ": " + why);
     item.Looped = false;
     item.MaxPlayingCount = 0;
     list.Items.push_back(std::move(item));

@@ -25,13 +25,11 @@ void PlaceholderImages::Make(ImageListId list, int n, int w, int h) {
   v.Width = w;
   v.Height = h;
   v.Pixels = px.data();
-  MarkOpaqueRows(v, opaque_[key]);
-  views_[key] = v;
+  views_.Set(list, n, v);
 }
 
 const PixelView* PlaceholderImages::Item(ImageListId list, int n) const {
-  auto it = views_.find({list, n});
-  return it == views_.end() ? nullptr : &it->second;
+  return views_.Get(list, n);
 }
 
 }  // namespace krattle

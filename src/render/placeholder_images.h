@@ -19,8 +19,7 @@ class PlaceholderImages : public ImageSource {
  private:
   void Make(ImageListId list, int n, int w, int h);
   std::map<std::pair<ImageListId, int>, std::vector<std::uint32_t>> pixels_;
-  std::map<std::pair<ImageListId, int>, PixelView> views_;
-  std::map<std::pair<ImageListId, int>, std::vector<std::uint8_t>> opaque_;
+  PixelViewTable views_;
 };
 
 }  // namespace krattle

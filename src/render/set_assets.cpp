@@ -5,8 +5,7 @@
 namespace krattle {
 
 void SetFileAssets::Index(ImageListId id, const ImageList& list) {
-  for (auto it = views_.begin(); it != views_.end();)
-    it = it->first.first == id ? views_.erase(it) : std::next(it);
+  views_.Clear(id);
   for (std::size_t n = 0; n < list.Items.size(); ++n) {
     const ImageItem& item = list.Items[n];
     PixelView v;
@@ -17,9 +16,7 @@ void SetFileAssets::Index(ImageListId id, const ImageList& list) {
     v.PatternHeight = static_cast<int>(item.PatternHeight);
     v.Transparent = item.Transparent;
     v.Key = item.TransparentColor;
-    const std::pair<ImageListId, int> key{id, static_cast<int>(n)};
-    if (v.Pixels && v.Width > 0) MarkOpaqueRows(v, opaque_[key]);
-    views_[key] = v;
+    views_.Set(id, static_cast<int>(n), v);
   }
 }
 
@@ -48,8 +45,7 @@ std::string SetFileAssets::LoadSounds(const std::filesystem::path& path) {
 }
 
 const PixelView* SetFileAssets::Item(ImageListId list, int n) const {
-  auto it = views_.find({list, n});
-  return it == views_.end() ? nullptr : &it->second;
+  return views_.Get(list, n);
 }
 
 }  // namespace krattle

@@ -2,9 +2,6 @@
 // The graphics and sound sets read from their files, for the headless runner and krattle-cli:
 // an AssetLoader that fills image lists, and the ImageSource a software canvas draws from.
 
-#include <map>
-#include <utility>
-
 #include "game/platform.h"
 #include "render/image_list.h"
 #include "render/software_canvas.h"
@@ -23,8 +20,7 @@ class SetFileAssets : public AssetLoader, public ImageSource {
  private:
   void Index(ImageListId id, const ImageList& list);
   ImageList tiles_, fonts_;
-  std::map<std::pair<ImageListId, int>, PixelView> views_;
-  std::map<std::pair<ImageListId, int>, std::vector<std::uint8_t>> opaque_;
+  PixelViewTable views_;
 };
 
 }  // namespace krattle

@@ -1,6 +1,7 @@
 #include "render/software_canvas.h"
 
 #include <algorithm>
+#include <cstring>
 
 // The blit is the whole cost of a frame; GCC vectorizes it only when asked at -O2.
 #if defined(__GNUC__) && !defined(__clang__)
@@ -21,6 +22,15 @@ KRATTLE_VECTORIZE void BlendRow(const std::uint32_t* __restrict src, std::uint32
   }
 }
 
+// Every frame starts with one; a plain loop here would cost as much as the whole picture.
+KRATTLE_VECTORIZE void FillPixels(std::uint32_t* __restrict dst, std::size_t n, std::uint32_t rgb) {
+  if (rgb == 0) {
+    std::memset(dst, 0, n * sizeof *dst);
+    return;
+  }
+  for (std::size_t i = 0; i < n; ++i) dst[i] = rgb;
+}
+
 }  // namespace
 
 void MarkOpaqueRows(PixelView& view, std::vector<std::uint8_t>& rows) {
@@ -30,6 +40,23 @@ void MarkOpaqueRows(PixelView& view, std::vector<std::uint8_t>& rows) {
     rows[y] = std::find(row, row + view.Width, view.Key) == row + view.Width;
   }
   view.OpaqueRows = rows.data();
+}
+
+void PixelViewTable::Clear(ImageListId list) {
+  views_[Index(list)].clear();
+  rows_[Index(list)].clear();
+}
+
+void PixelViewTable::Set(ImageListId list, int n, const PixelView& view) {
+  if (n < 0) return;
+  auto& views = views_[Index(list)];
+  auto& rows = rows_[Index(list)];
+  if (static_cast<int>(views.size()) <= n) {
+    views.resize(n + 1);
+    rows.resize(n + 1);
+  }
+  views[n] = view;
+  if (view.Pixels && view.Width > 0) MarkOpaqueRows(views[n], rows[n]);
 }
 
 SoftwareCanvas::SoftwareCanvas(const ImageSource& source, int width, int height) : source_(source) {
@@ -44,7 +71,7 @@ void SoftwareCanvas::Resize(int width, int height) {
 }
 
 void SoftwareCanvas::Fill(std::uint32_t rgb) {
-  std::fill(back_.begin(), back_.end(), rgb);
+  FillPixels(back_.data(), back_.size(), rgb);
 }
 
 void SoftwareCanvas::DrawItem(ImageListId list, int n, int x, int y) {

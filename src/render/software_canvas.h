@@ -30,6 +30,22 @@ struct PixelView {
 // Fills `rows` for `view` and points the view at it.
 void MarkOpaqueRows(PixelView& view, std::vector<std::uint8_t>& rows);
 
+// The views of both lists by number, with the opaque-row marks they point at.
+class PixelViewTable {
+ public:
+  void Clear(ImageListId list);
+  void Set(ImageListId list, int n, const PixelView& view);
+  const PixelView* Get(ImageListId list, int n) const {
+    const auto& v = views_[Index(list)];
+    return n >= 0 && n < static_cast<int>(v.size()) && v[n].Pixels ? &v[n] : nullptr;
+  }
+
+ private:
+  static int Index(ImageListId list) { return list == ImageListId::Fonts ? 1 : 0; }
+  std::vector<PixelView> views_[2];
+  std::vector<std::vector<std::uint8_t>> rows_[2];
+};
+
 class ImageSource {
  public:
   virtual ~ImageSource() = default;

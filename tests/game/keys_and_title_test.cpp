@@ -35,6 +35,29 @@ TEST_F(KeysTest, LaterDirectionsWinAndCtrlFires) {
   EXPECT_TRUE(in.InputDown);
 }
 
+TEST_F(KeysTest, ATapBetweenTicksIsLostButOneInTheFrameBeforeATickActs) {
+  auto set = PlayableSet();
+  for (int x = 2; x < 8; ++x) set->MapCell(0, 0, x, 1) = Space;
+  Use(*set);
+  StartAt(0, 0);
+  RunToPlay();
+  runner().FramesUntil([&] { return game().Run().State.PlayerBorn; }, 100);
+  runner().FramesUntil([&] { return flow().FrameStep == 3; }, 8);
+  const int col = game().Run().State.DravikColumn;
+  auto tapForOneFrame = [&] {
+    runner().Keys.Press(keys::Right);
+    runner().Frames(1);
+    runner().Keys.Release(keys::Right);
+  };
+  tapForOneFrame();     // the frame with step 3: later frames poll again and clear it
+  runner().Frames(11);  // through the next tick, up to the frame with step 7
+  EXPECT_EQ(game().Run().State.DravikColumn, col);
+  ASSERT_EQ(flow().FrameStep, 7);
+  tapForOneFrame();  // held in the frame before the tick: its last polls survive
+  runner().Frames(1);
+  EXPECT_EQ(game().Run().State.DravikColumn, col + 1);
+}
+
 TEST_F(KeysTest, TitlePictureFirstGivesWayToThePreview) {
   UsePlayable();
   flow().TitlePicture = true;

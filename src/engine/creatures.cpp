@@ -1,3 +1,5 @@
+#include <array>
+
 #include "engine/engine.h"
 
 namespace krattle {
@@ -37,55 +39,44 @@ constexpr CreatureKind kAltButterfly{
     false,
     false};
 
-const CreatureKind& KindOf(Element c) {
-  if (c >= FireflyLeft && c <= FireflyDown) return kFirefly;
-  if (c >= ButterflyDown && c <= ButterflyRight) return kButterfly;
-  if (c >= AltFireflyLeft && c <= AltFireflyDown) return kAltFirefly;
-  return kAltButterfly;
-}
+constexpr const CreatureKind* kKinds[4] = {&kFirefly, &kButterfly, &kAltFirefly, &kAltButterfly};
 
-int FacingOf(const CreatureKind& k, Element c) {
-  for (int f = 0; f < 4; ++f)
-    if (k.byFacing[f] == c) return f;
-  return kFaceLeft;
+// Code -> kind index * 4 + facing, for the sixteen creature codes.
+constexpr std::array<std::uint8_t, 128> MakeCreatureIndex() {
+  std::array<std::uint8_t, 128> t{};
+  for (int k = 0; k < 4; ++k)
+    for (int f = 0; f < 4; ++f) t[kKinds[k]->byFacing[f]] = static_cast<std::uint8_t>(k * 4 + f);
+  return t;
 }
+constexpr auto kCreatureIndex = MakeCreatureIndex();
 
 }  // namespace
 
 void Engine::CreatureRule(int a, Element code) {
-  const CreatureKind& kind = KindOf(code);
+  const int index = kCreatureIndex[code & 127];
+  const CreatureKind& kind = *kKinds[index / 4];
+  const int facing = index % 4;
   const int w = W();
   const int offset[4] = {-1, -w, 1, w};
-  const int n[4] = {g_.Safe(a - w), g_.Safe(a - 1), g_.Safe(a + 1), g_.Safe(a + w)};
 
-  auto blast = [&] {
+  // One look at the four neighbours (up, left, right, down) decides whether it explodes.
+  bool dummy = false, dravik = false, amoeba = false;
+  for (int d : {-w, -1, 1, w}) {
+    const Element n = g_.Cells[g_.Safe(a + d)];
+    dummy |= n == Dummy;
+    dravik |= IsDravik(n);
+    amoeba |= n == Amoeba;
+  }
+  if (dummy || dravik || amoeba) {
+    if (!dummy && dravik) e_.PlayerKilledEvent = 1;
     if (kind.butterflyBlast)
       ButterflyBlast(a);
     else
       RegularBlast(a);
-  };
-  auto anyNeighbour = [&](auto pred) {
-    for (int i : n)
-      if (pred(g_.Cells[i])) return true;
-    return false;
-  };
-
-  if (anyNeighbour([](Element c) { return c == Dummy; })) {
-    blast();
-    s_.DummyTriggered = true;
-    return;
-  }
-  if (anyNeighbour([](Element c) { return IsDravik(c); })) {
-    e_.PlayerKilledEvent = 1;
-    blast();
-    return;
-  }
-  if (anyNeighbour([](Element c) { return c == Amoeba; })) {
-    blast();
+    if (dummy) s_.DummyTriggered = true;
     return;
   }
 
-  const int facing = FacingOf(kind, code);
   const int turnFirst = kind.turnsLeftFirst ? (facing + 3) % 4 : (facing + 1) % 4;
   const int turnOther = kind.turnsLeftFirst ? (facing + 1) % 4 : (facing + 3) % 4;
 

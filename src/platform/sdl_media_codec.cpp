@@ -75,15 +75,16 @@ IoResult SdlMediaCodec::SaveBmp(const std::filesystem::path& path, const Picture
 
 IoResult SdlMediaCodec::LoadWav(const std::filesystem::path& path, Wave& out) {
   if (auto res = CheckSize(path, MaxWavBytes); !res.Ok) return res;
-  SDL_AudioSpec spec;
+  SDL_AudioSpec audio;
   Uint8* buffer = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(path.c_str(), &spec, &buffer, &length)) return SdlFail("cannot read wave", path);
+  if (!SDL_LoadWAV(path.c_str(), &audio, &buffer, &length))
+    return SdlFail("cannot read wave", path);
   std::unique_ptr<Uint8, void (*)(Uint8*)> owned(buffer, SDL_FreeWAV);
   Wave w;
-  w.Channels = spec.channels;
-  w.SampleRate = spec.freq;
-  switch (spec.format) {
+  w.Channels = audio.channels;
+  w.SampleRate = audio.freq;
+  switch (audio.format) {
     case AUDIO_U8: w.BitsPerSample = 8; break;
     case AUDIO_S16LSB: w.BitsPerSample = 16; break;
     default:

@@ -11,8 +11,10 @@ namespace assetgen {
 void SmallText(Canvas& c, int x, int y, const std::string& text, int scale, const Ramp& ramp);
 int SmallTextWidth(const std::string& text, int scale);
 
-// Each glyph cell a bevelled block of `block` pixels, lit from the top left.
+// Large solid letters, each glyph cell about `block` pixels (an even number), bevelled and lit
+// from the top left.
 void BlockText(Canvas& c, int x, int y, const std::string& text, int block, const Ramp& ramp);
 int BlockTextWidth(const std::string& text, int block);
+int BlockTextHeight(int block);
 
 }  // namespace assetgen

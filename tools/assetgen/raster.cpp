@@ -117,7 +117,7 @@ void Canvas::Ball(float cu, float cv, float r, const Ramp& ramp, float highlight
     const float nz = std::sqrt(1.0f - d2);
     float lambert = (nx * Light.X + ny * Light.Y + nz * Light.Z) / ll;
     float t = 0.18f + 0.72f * std::max(0.0f, lambert);
-    // Specular spot toward the light.
+    // Highlight toward the light.
     const float hx = nx + 0.38f, hy = ny + 0.42f;
     if (hx * hx + hy * hy < 0.045f * highlight) t = 1.0f;
     Set(x, y, ShadeAt(ramp, t, x, y));

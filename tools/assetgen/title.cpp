@@ -16,11 +16,11 @@ const Ramp& Gold() {
   return r;
 }
 
-// Half the pixels dark: reads as a tinted glass pane over whatever shows through.
-void Shade(Canvas& c, int x0, int y0, int x1, int y1, Rgb tint) {
+// Some of the pixels dark: reads as a tinted glass pane over whatever shows through.
+void Shade(Canvas& c, int x0, int y0, int x1, int y1, Rgb tint, bool dense = false) {
   for (int y = y0; y < y1; ++y)
     for (int x = x0; x < x1; ++x)
-      if ((x + y) % 2 == 0) c.Set(x, y, tint);
+      if (dense ? !(x % 2 && y % 2) : (x + y) % 2 == 0) c.Set(x, y, tint);
 }
 
 void Bevel(Canvas& c, int x0, int y0, int x1, int y1, int w, const Ramp& ramp) {
@@ -40,7 +40,7 @@ Picture TitlePicture(int width, int height, int tile) {
   Canvas c(width, height);
   const int block = tile == 32 ? 14 : 18;
   const std::string name = "KRATTLE";
-  const int tw = BlockTextWidth(name, block), th = 7 * block;
+  const int tw = BlockTextWidth(name, block), th = BlockTextHeight(block);
   const int x = (width - tw) / 2, y = height * 2 / 9;
   Shade(c, 0, y - block, width, y + th + block, 0x080610);
   for (int k : {y - block, y + th + block - 3})
@@ -54,9 +54,11 @@ Picture TitlePicture(int width, int height, int tile) {
 
   const int small = tile == 32 ? 2 : 3;
   const std::string tag = "DIG  DODGE  ESCAPE";
+  const int tagW = SmallTextWidth(tag, small), tagX = (width - tagW) / 2, tagY = y + th + block * 2;
+  Shade(c, tagX - 3 * small, tagY - 2 * small, tagX + tagW + 3 * small, tagY + 9 * small, 0x080610,
+        true);
   Canvas sub(width, height);
-  SmallText(sub, (width - SmallTextWidth(tag, small)) / 2, y + th + block * 2, tag, small,
-            MakeRamp(0x90B8E8));
+  SmallText(sub, tagX, tagY, tag, small, MakeRamp(0x90B8E8));
   sub.Halo(pal::Ink);
   c.Blit(sub.Pic(), 0, 0);
 
@@ -80,9 +82,9 @@ Picture PreviewFrame(int width, int height, int tile) {
   const int w = tile == 32 ? 6 : 8;
   Bevel(c, 0, 24, width, height, w, steel);
   // A small name plate in the lower border.
-  const int block = tile == 32 ? 3 : 4;
+  const int block = tile == 32 ? 4 : 6;
   const std::string name = "KRATTLE";
-  const int tw = BlockTextWidth(name, block), th = 7 * block;
+  const int tw = BlockTextWidth(name, block), th = BlockTextHeight(block);
   const int px = (width - tw) / 2 - 3 * block, py = height - th - 4 * block;
   Canvas plate(width, height);
   for (int yy = py; yy < py + th + 4 * block; ++yy)
@@ -98,7 +100,7 @@ Picture HighScorePanel(int width, int height, int tile) {
   // Rows of names and scores are drawn by the game over this panel.
   const int x0 = tile == 32 ? 48 : 128, x1 = width - x0;
   const int y0 = tile == 32 ? 36 : 80, y1 = tile == 32 ? 366 : 408;
-  Shade(c, x0, y0, x1, y1, 0x0A0818);
+  Shade(c, x0, y0, x1, y1, 0x0A0818, true);
   Bevel(c, x0, y0, x1, y1, 5, MakeRamp(SteelBase[0]));
   for (int y = y0 + 5; y < y0 + 46; ++y)
     for (int x = x0 + 5; x < x1 - 5; ++x) c.Set(x, y, 0x141028);

@@ -66,10 +66,6 @@ void Canvas::Each(const std::function<void(float, float, int, int)>& fn) {
     for (int x = 0; x < W(); ++x) fn((float(x) + 0.5f) / s, (float(y) + 0.5f) / s, x, y);
 }
 
-void Canvas::Fill(Rgb c) {
-  std::fill(pic_.Pixels.begin(), pic_.Pixels.end(), c);
-}
-
 void Canvas::Rect(float u0, float v0, float u1, float v1, Rgb c) {
   Each([&](float u, float v, int x, int y) {
     if (u >= u0 && u < u1 && v >= v0 && v < v1) Set(x, y, c);
@@ -166,14 +162,6 @@ void Canvas::Blit(const Picture& src, int x0, int y0) {
   for (int y = 0; y < src.Height; ++y)
     for (int x = 0; x < src.Width; ++x)
       if (src.At(x, y) != Clear) Set(x0 + x, y0 + y, src.At(x, y));
-}
-
-void Canvas::Stretch(const Picture& src, int x0, int y0, int w, int h) {
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const Rgb c = src.At(x * src.Width / w, y * src.Height / h);
-      if (c != Clear) Set(x0 + x, y0 + y, c);
-    }
 }
 
 }  // namespace assetgen

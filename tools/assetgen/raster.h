@@ -44,7 +44,6 @@ Rgb Scale(Rgb a, float k);
 class Canvas {
  public:
   Canvas(int w, int h, Rgb fill = Clear) : pic_(w, h, fill) {}
-  explicit Canvas(Picture p) : pic_(std::move(p)) {}
 
   int W() const { return pic_.Width; }
   int H() const { return pic_.Height; }
@@ -60,7 +59,6 @@ class Canvas {
   // Calls fn(u, v, x, y) for every pixel, u and v in tile units at the pixel centre.
   void Each(const std::function<void(float u, float v, int x, int y)>& fn);
 
-  void Fill(Rgb c);
   void Rect(float u0, float v0, float u1, float v1, Rgb c);
   void Ellipse(float cu, float cv, float ru, float rv, Rgb c);
   void Polygon(const std::vector<float>& uv, Rgb c);
@@ -75,8 +73,6 @@ class Canvas {
   // Adds a dark copy offset by (dx, dy) pixels under the opaque pixels.
   void DropShadow(int dx, int dy, Rgb c);
   void Blit(const Picture& src, int x, int y);
-  // Resamples src into the rectangle (nearest pixel), keeping transparency.
-  void Stretch(const Picture& src, int x, int y, int w, int h);
 
   Picture& Pic() { return pic_; }
   Picture Take() { return std::move(pic_); }

@@ -132,7 +132,7 @@ int SheetCommand(const Args& args) {
     rowHeight = std::max(rowHeight, h);
   }
   const int height = y + rowHeight + kLabelHeight + kPad;
-  if (std::size_t(width) * height > (256u << 20)) {
+  if (std::size_t(width) * height > (64u << 20)) {
     std::fprintf(stderr, "krattle-cli sheet: the sheet would be too large\n");
     return 1;
   }

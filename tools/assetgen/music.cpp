@@ -17,7 +17,7 @@ constexpr int Ppq = 96;
 constexpr int Sixteenth = Ppq / 4;
 constexpr int Bar = 16 * Sixteenth;
 
-enum Channel { Lead = 0, Arp = 1, Bass = 2, Pad = 3, Drums = 9 };
+enum Channel { Lead = 0, Arp = 1, Bass = 2, Pad = 3, Harmony = 4, Drums = 9 };
 
 struct Chord {
   int Root;                // MIDI key in the bass octave
@@ -51,7 +51,19 @@ struct Section {
   bool Arp;
 };
 
-void Melody(MidiTrack& t, std::uint32_t start, const std::string& bar, int velocity) {
+// A diatonic third below in A minor (the raised G# counts as G).
+int ThirdBelow(int key) {
+  static const int Scale[7] = {0, 2, 3, 5, 7, 8, 10};  // A B C D E F G above A
+  const int rel = ((key - 57) % 12 + 12) % 12;
+  int degree = 0;
+  for (int i = 0; i < 7; ++i)
+    if (Scale[i] <= rel) degree = i;
+  const int lower = degree >= 2 ? Scale[degree - 2] : Scale[degree + 5] - 12;
+  return key - rel + lower;
+}
+
+void Melody(MidiTrack& t, std::uint32_t start, const std::string& bar, int velocity,
+            MidiTrack* harmony = nullptr) {
   std::istringstream in(bar);
   std::string tok;
   std::uint32_t at = start;
@@ -60,6 +72,8 @@ void Melody(MidiTrack& t, std::uint32_t start, const std::string& bar, int veloc
     const int len = std::stoi(tok.substr(colon + 1)) * Sixteenth;
     const int key = Key(tok.substr(0, colon));
     if (key >= 0) t.Note(at, std::uint32_t(len - 6), Lead, key, velocity);
+    if (key >= 0 && harmony)
+      harmony->Note(at, std::uint32_t(len - 6), Harmony, ThirdBelow(key), 72);
     at += std::uint32_t(len);
   }
 }
@@ -124,7 +138,7 @@ std::vector<Section> Song() {
 }  // namespace
 
 std::vector<std::uint8_t> BuildTitleMusic() {
-  MidiTrack conductor, lead, arp, bass, pad, drums;
+  MidiTrack conductor, lead, arp, bass, pad, harmony, drums;
   conductor.Name("Krattle");
   conductor.TimeSignature(4, 2);
   conductor.Tempo(0, 128);
@@ -139,6 +153,9 @@ std::vector<std::uint8_t> BuildTitleMusic() {
   pad.Name("Pad");
   pad.Program(Pad, 89);
   pad.Controller(0, Pad, 7, 70);
+  harmony.Name("Harmony");
+  harmony.Program(Harmony, 73);  // flute, doubling the last chorus
+  harmony.Controller(0, Harmony, 7, 80);
   drums.Name("Drums");
 
   std::uint32_t at = 0;
@@ -150,14 +167,15 @@ std::vector<std::uint8_t> BuildTitleMusic() {
       const Chord& ch = Chords().at(sec.Chords[i]);
       const bool last = i + 1 == sec.Chords.size();
       Accompany(arp, bass, pad, drums, at, ch, sec, last && s + 1 < song.size());
-      if (!sec.Melody[i].empty()) Melody(lead, at, sec.Melody[i], s == 5 ? 112 : 100);
+      if (!sec.Melody[i].empty())
+        Melody(lead, at, sec.Melody[i], s == 5 ? 112 : 100, s == 5 ? &harmony : nullptr);
       at += Bar;
     }
   }
   // Broaden into the last bars.
   conductor.Tempo(at - 2 * Bar, 112);
   conductor.Tempo(at - Bar, 96);
-  return MidiFile(Ppq, {conductor, lead, arp, bass, pad, drums});
+  return MidiFile(Ppq, {conductor, lead, arp, bass, pad, harmony, drums});
 }
 
 }  // namespace assetgen

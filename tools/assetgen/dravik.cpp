@@ -65,8 +65,14 @@ void PaintDravik(Canvas& c, const Stance& s) {
     leg(0.5f, s.LegB, 0, 0);
     leg(0.5f, s.LegA, 0, 2);
   }
+  if (side) {  // the far arm, behind the body
+    const float a = s.LegA * 0.9f;
+    Limb(c, 0.5f, 0.54f + b, a, 0.16f, 0.08f, Shirt()[1]);
+    c.Ellipse(0.5f + std::sin(a) * 0.16f, 0.54f + b + std::cos(a) * 0.16f, 0.045f, 0.045f,
+              Skin()[1]);
+  }
   // Body: shirt shoulders, overalls with a bib and shoulder buttons.
-  const float w = side ? 0.13f : 0.17f;
+  const float w = side ? 0.15f : 0.17f;
   c.Ellipse(0.5f, 0.55f + b, w + 0.02f, 0.1f, Shirt()[2]);
   c.Rect(0.5f - w, 0.57f + b, 0.5f + w, 0.76f + b, Overalls()[2]);
   c.Rect(0.5f - w, 0.57f + b, 0.5f - w + 0.05f, 0.76f + b, Overalls()[3]);
@@ -82,8 +88,8 @@ void PaintDravik(Canvas& c, const Stance& s) {
   } else {
     // The near arm swings against the near leg.
     const float a = -s.LegA * 0.9f;
-    Limb(c, 0.5f, 0.54f + b, a, 0.17f, 0.09f, Shirt()[3]);
-    c.Ellipse(0.5f + std::sin(a) * 0.17f, 0.54f + b + std::cos(a) * 0.17f, 0.05f, 0.05f, Skin()[3]);
+    Limb(c, 0.5f, 0.54f + b, a, 0.17f, 0.09f, Shirt()[2]);
+    c.Ellipse(0.5f + std::sin(a) * 0.17f, 0.54f + b + std::cos(a) * 0.17f, 0.05f, 0.05f, Skin()[2]);
   }
   // Head: a big face under a miner's helmet with its lamp.
   const float hu = 0.5f + 0.02f * f, hv = 0.31f + b;
@@ -97,6 +103,7 @@ void PaintDravik(Canvas& c, const Stance& s) {
     if (v > hv - 0.03f || du * du + dv * dv > 1) return;
     c.Set(x, y, ShadeAt(Helmet(), 0.95f - 0.45f * du - 0.35f * (dv + 1), x, y));
   });
+  if (side) c.Ellipse(hu - 0.13f * f, hv + 0.02f, 0.07f, 0.09f, 0x6A4028);  // hair at the back
   const float brimL = side ? hu - 0.16f + 0.1f * (f < 0 ? -1 : 0) : hu - 0.24f;
   const float brimR = side ? hu + 0.16f + 0.1f * (f > 0 ? 1 : 0) : hu + 0.24f;
   c.Rect(brimL, hv - 0.05f, brimR, hv - 0.01f, Helmet()[1]);
@@ -138,7 +145,7 @@ Picture Dravik(int size, Pose pose, int frame) {
   if (taps) s.TapLift = (frame % 4 == 1 || frame % 4 == 2) ? 0.06f : 0.0f;
   if (pose == Pose::WalkLeft || pose == Pose::WalkRight) {
     s.Facing = pose == Pose::WalkLeft ? -1 : 1;
-    s.LegA = 0.55f * std::sin(a) * float(s.Facing);
+    s.LegA = 0.8f * std::sin(a) * float(s.Facing);
     s.LegB = -s.LegA;
     s.Bob = -0.025f * std::abs(std::cos(a));
   }

@@ -13,6 +13,7 @@ PACKAGES=(
   libbenchmark-dev
   libstb-dev
   libsdl2-dev
+  libimgui-dev
 )
 
 missing=()

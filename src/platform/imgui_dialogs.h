@@ -1,0 +1,48 @@
+#pragma once
+// Message boxes and the open/save file dialog, drawn with Dear ImGui. Each call runs its own
+// small event loop until the user answers, so callers get their answer back like any function
+// call, in a window or in full screen.
+
+#include <functional>
+
+#include "game/platform.h"
+#include "platform/sdl_window.h"
+
+namespace krattle {
+
+class ImGuiDialogs : public Dialogs {
+ public:
+  // `background` draws whatever should show behind the dialog (the last game frame).
+  ImGuiDialogs(SdlWindow& window, std::function<void()> background)
+      : window_(window), background_(std::move(background)) {}
+
+  std::optional<std::filesystem::path> OpenFile(const std::filesystem::path& folder,
+                                                const std::string& filter) override;
+  std::optional<std::filesystem::path> SaveFile(const std::filesystem::path& folder,
+                                                const std::string& filter) override;
+  DialogAnswer YesNoCancel(const std::string& text, const std::string& title) override;
+  DialogAnswer YesNo(const std::string& text, const std::string& title) override;
+  void Message(const std::string& text, const std::string& title) override;
+
+  // Set when the window was closed while a dialog was up.
+  bool QuitRequested() const { return quit_; }
+  // False before ImGui is set up (start-up errors then go to a plain SDL message box).
+  void SetReady(bool ready) { ready_ = ready; }
+
+ private:
+  // Runs frames until `body` (drawn inside the modal popup) returns true.
+  void RunModal(const std::string& title, const std::function<bool()>& body);
+  DialogAnswer Ask(const std::string& text, const std::string& title, bool cancel);
+  std::optional<std::filesystem::path> FileDialog(const std::filesystem::path& folder,
+                                                  const std::string& filter, bool save);
+
+  SdlWindow& window_;
+  std::function<void()> background_;
+  bool quit_ = false;
+  bool ready_ = false;
+};
+
+// The extension a filter such as "Krattle Caves *.kcv|*.kcv" accepts (".kcv"), or "" for all.
+std::string FilterExtension(const std::string& filter);
+
+}  // namespace krattle

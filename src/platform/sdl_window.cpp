@@ -1,0 +1,90 @@
+#include "platform/sdl_window.h"
+
+#include <vector>
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb_image_write.h>
+#pragma GCC diagnostic pop
+
+namespace krattle {
+
+SdlWindow::~SdlWindow() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+}
+
+std::string SdlWindow::Open(const char* title, int width, int height, int menuHeight) {
+  menuHeight_ = menuHeight;
+  surfaceW_ = width;
+  surfaceH_ = height;
+  window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                             height + menuHeight, SDL_WINDOW_RESIZABLE);
+  if (!window_) return SDL_GetError();
+  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+  if (!renderer_) {
+    // No GPU (a server, a dummy video driver): the software renderer always works.
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    software_ = true;
+  }
+  if (!renderer_) return SDL_GetError();
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+  SetSurfaceSize(width, height);
+  return {};
+}
+
+void SdlWindow::SetSurfaceSize(int width, int height) {
+  surfaceW_ = width;
+  surfaceH_ = height;
+  if (canvas_) canvas_->Resize(width, height);
+  if (!renderer_) return;
+  if (texture_) SDL_DestroyTexture(texture_);
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                               width, height);
+  if (!fullScreen_) SDL_SetWindowSize(window_, width, height + menuHeight_);
+}
+
+void SdlWindow::ToggleFullScreen() {
+  fullScreen_ = !fullScreen_;
+  SDL_SetWindowFullscreen(window_, fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  if (!fullScreen_) SDL_SetWindowSize(window_, surfaceW_, surfaceH_ + menuHeight_);
+}
+
+void SdlWindow::DrawSurface(const SoftwareCanvas& canvas) {
+  if (!texture_ || canvas.Width() != surfaceW_ || canvas.Height() != surfaceH_) return;
+  const auto& pixels = canvas.Frame();
+  if (pixels.size() != static_cast<std::size_t>(surfaceW_) * surfaceH_) return;
+  SDL_UpdateTexture(texture_, nullptr, pixels.data(), surfaceW_ * 4);
+  int w = 0, h = 0;
+  SDL_GetRendererOutputSize(renderer_, &w, &h);
+  const int availH = h - menuHeight_;
+  if (availH <= 0 || w <= 0) return;
+  // Keep the aspect and centre; in full screen this letterboxes.
+  SDL_Rect dst;
+  if (static_cast<long>(w) * surfaceH_ <= static_cast<long>(availH) * surfaceW_) {
+    dst.w = w;
+    dst.h = static_cast<int>(static_cast<long>(w) * surfaceH_ / surfaceW_);
+  } else {
+    dst.h = availH;
+    dst.w = static_cast<int>(static_cast<long>(availH) * surfaceW_ / surfaceH_);
+  }
+  dst.x = (w - dst.w) / 2;
+  dst.y = menuHeight_ + (availH - dst.h) / 2;
+  SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+}
+
+bool SdlWindow::Screenshot(const std::string& path) {
+  int w = 0, h = 0;
+  SDL_GetRendererOutputSize(renderer_, &w, &h);
+  if (w <= 0 || h <= 0) return false;
+  std::vector<std::uint8_t> rgba(static_cast<std::size_t>(w) * h * 4);
+  if (SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ABGR8888, rgba.data(), w * 4) != 0)
+    return false;
+  return stbi_write_png(path.c_str(), w, h, 4, rgba.data(), w * 4) != 0;
+}
+
+}  // namespace krattle

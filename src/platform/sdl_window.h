@@ -1,0 +1,50 @@
+#pragma once
+// The window: an SDL renderer showing the game's drawing surface below the menu bar. The
+// surface is composed in memory and streamed into one texture per frame.
+
+#include <SDL.h>
+
+#include <string>
+
+#include "game/platform.h"
+#include "render/software_canvas.h"
+
+namespace krattle {
+
+class SdlWindow : public Display {
+ public:
+  SdlWindow() = default;
+  ~SdlWindow() override;
+  SdlWindow(const SdlWindow&) = delete;
+  SdlWindow& operator=(const SdlWindow&) = delete;
+
+  // Creates the window and a renderer: accelerated with vsync when possible, software
+  // otherwise. Empty on success, else why not.
+  std::string Open(const char* title, int width, int height, int menuHeight);
+
+  void SetSurfaceSize(int width, int height) override;
+  void ToggleFullScreen() override;
+
+  // Streams the canvas's last frame into the window, scaled to fit below the menu bar.
+  void DrawSurface(const SoftwareCanvas& canvas);
+  void SetMenuHeight(int h) { menuHeight_ = h; }
+
+  SDL_Window* Window() const { return window_; }
+  SDL_Renderer* Renderer() const { return renderer_; }
+  bool Software() const { return software_; }
+  // A PNG of the window's current contents (after the frame is drawn, before present).
+  bool Screenshot(const std::string& path);
+  void SetCanvas(SoftwareCanvas* c) { canvas_ = c; }
+
+ private:
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  SoftwareCanvas* canvas_ = nullptr;
+  int surfaceW_ = 640, surfaceH_ = 408;
+  int menuHeight_ = 0;
+  bool software_ = false;
+  bool fullScreen_ = false;
+};
+
+}  // namespace krattle

@@ -14,6 +14,7 @@ int ShotCommand(const Args& args);
 int UnpackCommand(const Args& args);
 int PackCommand(const Args& args);
 int SheetCommand(const Args& args);
+int GenerateCommand(const Args& args);
 
 // Parses a whole decimal number in [lo, hi]; false when it is not one.
 bool ParseInt(const std::string& text, long lo, long hi, long& out);

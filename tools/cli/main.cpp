@@ -25,6 +25,7 @@ const Command kCommands[] = {
     {"pack", "pack DIR OUT.kgf|OUT.kwv", krattle::cli::PackCommand},
     {"sheet", "sheet SET.kgf OUT.png [--scale N] [--black] [--items FIRST LAST] [--columns N]",
      krattle::cli::SheetCommand},
+    {"generate", "generate SET.kcv --cave C --level L", krattle::cli::GenerateCommand},
 };
 
 void Usage() {

@@ -18,17 +18,18 @@ SdlWindow::~SdlWindow() {
   if (window_) SDL_DestroyWindow(window_);
 }
 
-std::string SdlWindow::Open(const char* title, int width, int height, int menuHeight) {
+std::string SdlWindow::Open(const char* title, int width, int height, int menuHeight, bool vsync) {
   menuHeight_ = menuHeight;
   surfaceW_ = width;
   surfaceH_ = height;
   window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                              height + menuHeight, SDL_WINDOW_RESIZABLE);
   if (!window_) return SDL_GetError();
-  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+  const Uint32 sync = vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
+  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | sync);
   if (!renderer_) {
     // No GPU (a server, a dummy video driver): the software renderer always works.
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE | sync);
     software_ = true;
   }
   if (!renderer_) return SDL_GetError();

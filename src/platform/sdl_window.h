@@ -20,7 +20,7 @@ class SdlWindow : public Display {
 
   // Creates the window and a renderer: accelerated with vsync when possible, software
   // otherwise. Empty on success, else why not.
-  std::string Open(const char* title, int width, int height, int menuHeight);
+  std::string Open(const char* title, int width, int height, int menuHeight, bool vsync = true);
 
   void SetSurfaceSize(int width, int height) override;
   void ToggleFullScreen() override;

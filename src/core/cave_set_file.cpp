@@ -1,13 +1,13 @@
 #include "core/cave_set_file.h"
 
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <memory>
 #include <system_error>
+#include <vector>
+
+#include "core/file_bytes.h"
 
 namespace krattle {
 
@@ -40,48 +40,9 @@ CaveSetResult ReadCaveSet(const fs::path& path, CaveSet& set) {
 }
 
 CaveSetResult SaveCaveSet(const fs::path& path, const CaveSet& set) {
-  auto fail = [&](const std::string& what) {
-    return CaveSetResult{CaveSetStatus::WriteError,
-                         "cannot write \"" + path.string() + "\": " + what};
-  };
-  fs::path dir = path.parent_path();
-  std::string tmpl =
-      (dir.empty() ? fs::path(".") : dir).string() + "/." + path.filename().string() + ".XXXXXX";
-  std::unique_ptr<char[]> name(new char[tmpl.size() + 1]);
-  std::memcpy(name.get(), tmpl.c_str(), tmpl.size() + 1);
-  int fd = mkstemp(name.get());
-  if (fd < 0) return fail(std::strerror(errno));
-
-  const auto* data = set.Bytes.data();
-  std::size_t left = CaveSetSize;
-  while (left > 0) {
-    ssize_t n = ::write(fd, data, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      int err = errno;
-      ::close(fd);
-      ::unlink(name.get());
-      return fail(std::strerror(err));
-    }
-    data += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    int err = errno;
-    ::unlink(name.get());
-    return fail(std::strerror(err));
-  }
-  // mkstemp creates the file 0600; a cave set is an ordinary user document.
-  std::error_code ec;
-  fs::permissions(name.get(),
-                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                      fs::perms::others_read,
-                  ec);
-  if (std::rename(name.get(), path.c_str()) != 0) {
-    int err = errno;
-    ::unlink(name.get());
-    return fail(std::strerror(err));
-  }
+  const std::vector<std::uint8_t> bytes(set.Bytes.begin(), set.Bytes.end());
+  const IoResult r = WriteFileBytes(path, bytes);
+  if (!r.Ok) return {CaveSetStatus::WriteError, r.Message};
   return {};
 }
 

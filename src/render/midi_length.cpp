@@ -4,7 +4,7 @@
 #include <map>
 #include <vector>
 
-#include "render/file_bytes.h"
+#include "core/file_bytes.h"
 
 namespace krattle {
 

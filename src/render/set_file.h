@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "render/file_bytes.h"
+#include "core/file_bytes.h"
 #include "render/image_list.h"
 
 namespace krattle {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "render/file_bytes.h"
+#include "core/file_bytes.h"
 #include "render/media_codec.h"
 
 namespace krattle {

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "render/file_bytes.h"
+#include "core/file_bytes.h"
 #include "render/midi_length.h"
 #include "render/set_file.h"
 #include "render_test_util.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/sdl_media_codec.h"
-#include "render/file_bytes.h"
+#include "core/file_bytes.h"
 #include "render/set_file.h"
 #include "render/set_packing.h"
 #include "render_test_util.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "render/file_bytes.h"
+#include "core/file_bytes.h"
 #include "render_test_util.h"
 
 namespace krattle {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "render/file_bytes.h"
+#include "core/file_bytes.h"
 #include "render/set_file.h"
 #include "sets.h"
 

@@ -1,4 +1,4 @@
-#include "render/file_bytes.h"
+#include "core/file_bytes.h"
 
 #include <unistd.h>
 
@@ -56,12 +56,13 @@ IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& b
     data += n;
     left -= std::size_t(n);
   }
-  if (::close(fd) != 0) {
+  // Without the flush a crash right after the rename could leave an empty file behind.
+  if (::fsync(fd) != 0 || ::close(fd) != 0) {
     int err = errno;
     ::unlink(name.data());
     return fail(std::strerror(err));
   }
-  // mkstemp makes the file private; a set is an ordinary document.
+  // mkstemp makes the file private; a saved set is an ordinary document.
   std::error_code ec;
   fs::permissions(name.data(),
                   fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |

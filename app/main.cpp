@@ -17,7 +17,8 @@
 #include "platform/imgui_dialogs.h"
 #include "platform/sdl_keyboard.h"
 #include "platform/sdl_window.h"
-#include "platform/silent_audio.h"
+#include "platform/sdl_music.h"
+#include "platform/sdl_sound.h"
 #include "render/set_assets.h"
 #include "render/software_canvas.h"
 
@@ -59,6 +60,7 @@ class App {
  public:
   App() : canvas_(assets_, 640, 408), dialogs_(window_, [this] { window_.DrawSurface(canvas_); }) {
     window_.SetCanvas(&canvas_);
+    assets_.WavesLoaded = [this](const WaveList& waves) { sound_.Load(waves); };
   }
   ~App() {
     if (imgui_) {
@@ -215,8 +217,9 @@ class App {
   SoftwareCanvas canvas_;
   SdlWindow window_;
   SdlKeyboard keys_;
-  SilentSound sound_;
-  NoMusic music_;
+  SdlMixer mixer_;  // before the sound and the music, which it outlives
+  SdlSound sound_{mixer_};
+  SdlMusic music_{mixer_};
   ImGuiDialogs dialogs_;
   Texts texts_;
   std::unique_ptr<Game> game_;

@@ -14,6 +14,9 @@ PACKAGES=(
   libstb-dev
   libsdl2-dev
   libimgui-dev
+  libsdl2-mixer-dev
+  libfluidsynth3
+  timgm6mb-soundfont
 )
 
 missing=()

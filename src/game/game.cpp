@@ -82,27 +82,24 @@ bool Game::Creation(const StartupOptions& options) {
     }
   }
 
-  if (io_.Music.Open(Beside(programDir_, paths_.Music))) {
-    const long ms = io_.Music.LengthMs();
-    if (ms < 0) {
-      settings_.MusicTicks = 10;
-      settings_.MusicAvailable = false;
-    } else {
-      const long ticks = ms / 1250;
-      settings_.MusicTicks = static_cast<std::uint16_t>(ticks < 10    ? 10
-                                                        : ticks > 120 ? 120
-                                                                      : ticks);
-    }
-  } else {
-    settings_.MusicTicks = 10;
-    settings_.MusicAvailable = false;
-  }
+  SetUpMusic();
 
   for (auto& look : run_.Grid.VariantMap) look = static_cast<std::uint8_t>(run_.Rng.RandomBelow(4));
   LoadGraphicsSets();
   if (quit_) return false;
   flow_.ScreenMode = smTitle;
   return true;
+}
+
+void Game::SetUpMusic() {
+  settings_.MusicTicks = 10;
+  settings_.MusicAvailable = false;
+  if (!io_.Music.Open(Beside(programDir_, paths_.Music))) return;
+  const long ms = io_.Music.LengthMs();
+  if (ms < 0) return;
+  settings_.MusicAvailable = true;
+  const long ticks = ms / 1250;
+  settings_.MusicTicks = static_cast<std::uint16_t>(ticks < 10 ? 10 : ticks > 120 ? 120 : ticks);
 }
 
 void Game::AfterSetRead(const std::filesystem::path& path) {

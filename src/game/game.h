@@ -58,6 +58,8 @@ class Game : public EngineHost {
   void RestartAttract();
   void StopLoopedSounds();
   void StopMusic();
+  // Opens the configured music and measures it: its length sets the title screen's wait.
+  void SetUpMusic();
   void LoadHighScores();
   void LoadGraphicsSets();
 

@@ -3,6 +3,7 @@
 #include "engine/cave_setup.h"
 #include "game/game.h"
 #include "game/play_clock.h"
+#include "game/tick_sounds.h"
 #include "render/camera.h"
 
 namespace krattle {
@@ -204,25 +205,8 @@ void Game::EndingFrame() {
 }
 
 void Game::PlayTickSounds() {
-  const TickEvents& e = run_.Events;
-  Random& rng = run_.Rng;
-  // The variant draws happen muted or not: they move the shared generator.
-  if (e.FallEvent == 1) PlaySound(static_cast<int>(rng.RandomBelow(3)));
-  if (e.FallEvent == 2) PlaySound(3);
-  if (e.FallEvent == 3) PlaySound(4);
-  static constexpr int kAction[8] = {-1, -1, 7, 8, 9, 24, 25, 26};
-  if (e.PlayerAction == 1) PlaySound(5 + static_cast<int>(rng.RandomBelow(2)));
-  if (e.PlayerAction >= 2 && e.PlayerAction <= 7) PlaySound(kAction[e.PlayerAction]);
-  if (e.ExplosionEvent != 0) PlaySound(11 + static_cast<int>(rng.RandomBelow(2)));
-  if (e.GrowthEvent == 1) PlaySound(14);
-  if (e.GrowthEvent == 2) PlaySound(22);
-  if (e.PlayerKilledEvent != 0) PlaySound(10);
-  if (e.SignalEvent != 0) PlaySound(15);
-  if (e.ExitEvent != 0) PlaySound(19);
-  if (e.ExitLowTimeEvent != 0) PlaySound(18);
-  if (e.WallGrowthEvent != 0) PlaySound(9);
-  if (e.AcidWallEvent == 1) PlaySound(27);
-  if (e.AcidWallEvent == 2) PlaySound(28);
+  const TickWaves waves = WavesForTick(run_.Events, run_.Rng);
+  for (std::size_t k = 0; k < waves.Count; ++k) PlaySound(waves.Wave[k]);
 }
 
 void Game::ClockTick() {

@@ -41,7 +41,9 @@ std::string SetFileAssets::LoadFonts(const std::filesystem::path& path) {
 std::string SetFileAssets::LoadSounds(const std::filesystem::path& path) {
   WaveList waves;
   const IoResult r = LoadWaveList(path, SoundSetWaves, waves);
-  return r.Ok ? std::string() : r.Message;
+  if (!r.Ok) return r.Message;
+  if (WavesLoaded) WavesLoaded(waves);
+  return {};
 }
 
 const PixelView* SetFileAssets::Item(ImageListId list, int n) const {

@@ -1,6 +1,8 @@
 #pragma once
-// The graphics and sound sets read from their files, for the headless runner and krattle-cli:
-// an AssetLoader that fills image lists, and the ImageSource a software canvas draws from.
+// The graphics and sound sets read from their files: an AssetLoader that fills image lists, the
+// ImageSource a software canvas draws from, and the waves handed to whoever plays them.
+
+#include <functional>
 
 #include "game/platform.h"
 #include "render/image_list.h"
@@ -12,8 +14,11 @@ class SetFileAssets : public AssetLoader, public ImageSource {
  public:
   std::string LoadTiles(const std::filesystem::path& path, int tileSize) override;
   std::string LoadFonts(const std::filesystem::path& path) override;
-  // Only checked here: the headless runner has no sound device to give the waves to.
+  // A set that loads replaces the waves whole and goes to WavesLoaded, if anyone listens.
   std::string LoadSounds(const std::filesystem::path& path) override;
+
+  // The sound device lives in the platform ring; it hears of each new set through this.
+  std::function<void(const WaveList&)> WavesLoaded;
 
   const PixelView* Item(ImageListId list, int n) const override;
 

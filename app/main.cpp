@@ -184,8 +184,10 @@ class App {
       ImGui::Separator();
       // Commands whose parts are still being built stay visible but cannot be chosen.
       ImGui::MenuItem(text("CavesEditor").c_str(), nullptr, false, false);
-      ImGui::MenuItem(text("PlayDemo").c_str(), nullptr, false, false);
-      ImGui::MenuItem(text("RecordDemo").c_str(), nullptr, false, false);
+      if (ImGui::MenuItem(text("PlayDemo").c_str(), nullptr, false, m.DemoEnabled))
+        game_->PlayDemoClick();
+      if (ImGui::MenuItem(text("RecordDemo").c_str(), nullptr, false, m.DemoEnabled))
+        game_->RecordDemoClick();
       ImGui::Separator();
       if (ImGui::MenuItem(text("Exit").c_str())) quit_ = true;
       ImGui::EndMenu();

@@ -251,20 +251,10 @@ bool Game::AnyDemo() const {
   return false;
 }
 
-// Demo playback comes with its own code; until then no demo plays, so no chain runs, and the
-// title screen simply starts over.
-void Game::PlayNextDemo() {
-  flow_.DemoChain = false;
-  RestartAttract();
-}
-
 // The editor comes later; an editor test has nowhere else to return to.
 void Game::ReturnToEditor() {
   flow_.ScreenMode = smTitle;
   RestartAttract();
 }
-
-// The name entry for the high-score table comes later; the score waits in PendingHighScore.
-void Game::EnterHighScoreName() {}
 
 }  // namespace krattle

@@ -70,6 +70,19 @@ class Game : public EngineHost {
   void StopSound(int wave) override;
   bool DemoRecording() const override { return flow_.DemoRecording; }
   bool DemoPlaying() const override { return flow_.DemoPlaying; }
+  void PlaybackTick() override;
+  void RecordTick() override;
+  void FinishRecording() override;
+  void FinishPlayback() override;
+
+  // Demos: the Game menu's Record demo (also Shift+D) and Play demo, and the next demo of the
+  // set from the current cave on (key D, the attract loop, a chain).
+  void RecordDemoClick();
+  void PlayDemoClick();
+  void PlayNextDemo();
+  // Ends a recording or playback as if its cave had ended (for tools that stop early).
+  void StopDemo(DemoEnd why);
+  const DemoState& Demo() const { return demo_; }
 
   // State, each with its one owner here.
   CaveSet& Set() { return *set_; }
@@ -115,9 +128,18 @@ class Game : public EngineHost {
                         AssetKind kind);
   void Fatal(const std::string& text);
 
-  // Seams for what comes later: demos, the editor and the high-score name entry.
-  void PlayNextDemo();
+  // Seam for the editor to come.
   void ReturnToEditor();
+
+  // Demo endings: the engine's hooks name no reason, so it is told from where they come.
+  DemoEnd HookEndReason() const;
+  void EndRecording(DemoEnd why);
+  void EndPlayback(DemoEnd why);
+  void LeaveDemo(bool restore, bool recorded);
+  void CompleteDemoEnd();
+  void DemoClockTick();
+
+  // High scores: the name dialog after a qualifying game over.
   void EnterHighScoreName();
 
   // Keys.
@@ -134,6 +156,8 @@ class Game : public EngineHost {
   Settings settings_;
   MenuState menu_;
   HighScoreTable highScores_;
+  DemoState demo_;
+  bool inTick_ = false;  // an engine tick is running
   ResourcePaths paths_;
   std::filesystem::path programDir_ = ".";
   std::filesystem::path setFile_;

@@ -3,6 +3,7 @@
 #include "core/cave_set_file.h"
 #include "engine/cave_setup.h"
 #include "game/game.h"
+#include "game/high_scores.h"
 
 namespace krattle {
 
@@ -84,7 +85,8 @@ void Game::Start() {
     run_.Values.Score = 0;
     run_.Values.NextBonusScore = 500;
   }
-  flow_.DemoRecording = flow_.DemoPlaying = false;
+  // A chain left running would play demos again after this game's end.
+  flow_.DemoRecording = flow_.DemoPlaying = flow_.DemoChain = false;
   StartCave();
 }
 
@@ -127,8 +129,7 @@ void Game::GameOver() {
   flow_.PhaseCountdown = 100;
   PlaySound(16);
   v.GamePhase = gpGameOver;
-  if (static_cast<std::int64_t>(highScores_[HighScoreEntries - 1].Score) < flow_.PendingHighScore)
-    EnterHighScoreName();
+  if (QualifiesForHighScores(highScores_, flow_.PendingHighScore)) EnterHighScoreName();
   SaveSetIgnoringErrors();
 }
 

@@ -2,7 +2,6 @@
 
 #include "engine/cave_setup.h"
 #include "game/game.h"
-#include "game/play_clock.h"
 #include "game/tick_sounds.h"
 #include "render/camera.h"
 
@@ -50,12 +49,18 @@ void Game::GameFrame() {
   RenderGame();
   GameValues& v = run_.Values;
   if (v.TimeLeft == 0 && v.GamePhase < gpTimeBonus) {
-    if (flow_.DemoRecording) FinishRecording();
-    v.GamePhase = gpOutOfTime;
-    FreezeAnimation();
+    if (flow_.DemoPlaying) {
+      // A played demo whose time runs out ends like any other; nobody is there to press fire.
+      FinishPlayback();
+    } else {
+      if (flow_.DemoRecording) FinishRecording();
+      v.GamePhase = gpOutOfTime;
+      FreezeAnimation();
+    }
   }
   flow_.FrameStep = static_cast<std::uint8_t>((flow_.FrameStep + 1) & 7);
   if (flow_.FrameStep == 1) PlayTickSounds();
+  if (demo_.EndPending) CompleteDemoEnd();
 }
 
 void Game::RenderGame() {
@@ -101,7 +106,10 @@ void Game::RestoreAnimation() {
 void Game::PlayFrame() {
   if (flow_.FrameStep != 0) return;
   flow_.AnimPhase ^= 1;
+  if ((flow_.DemoRecording || flow_.DemoPlaying) && !demo_.Finished) ++demo_.Ticks;
+  inTick_ = true;
   engine_.EngineTick();
+  inTick_ = false;
 }
 
 void Game::CoverCells(int perRow) {
@@ -222,7 +230,7 @@ void Game::ClockTick() {
     }
   }
   if (flow_.ScreenMode != smGame) return;
-  PlayClockTick(run_, *this);
+  DemoClockTick();
 }
 
 }  // namespace krattle

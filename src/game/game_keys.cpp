@@ -48,9 +48,13 @@ void Game::TitleKeys(int key) {
 void Game::PlayKeys(int key, int shift) {
   GameValues& v = run_.Values;
   const bool inGame = flow_.ScreenMode == smGame;
-  if (key == keys::Letter('N') && inGame && v.GamePhase == gpPlay && !flow_.EditorActive &&
-      !flow_.DemoRecording && !flow_.DemoPlaying) {
-    // A jump to the next cave counts as a new game. (During a demo N moves to the next demo.)
+  const bool skip = key == keys::Letter('N') && inGame && v.GamePhase == gpPlay &&
+                    !flow_.EditorActive && !flow_.DemoRecording;
+  if (skip && flow_.DemoPlaying) {
+    NextCaveInOrder(flow_.CurrentCave, flow_.CurrentLevel, false);
+    PlayNextDemo();
+  } else if (skip) {
+    // A jump to the next cave counts as a new game.
     Click();
     StopLoopedSounds();
     v.GamePhase = gpNextCave;
@@ -89,7 +93,16 @@ void Game::KeyDown(int key, int shift) {
     Click();
     LoadGameClick();
   }
-  // D (demos), E (editor) and S (speed dialog) join here with their commands.
+  if (key == keys::Letter('D') && !flow_.DemoPlaying && flow_.CaveSetLoaded) {
+    if (shift & keys::ShiftBit) {
+      Click();
+      RecordDemoClick();
+    } else if (!flow_.DemoRecording && set_->DemoPresent(flow_.CurrentCave)) {
+      Click();
+      PlayNextDemo();
+    }
+  }
+  // E (editor) and S (speed dialog) join here with their commands.
   if (key == keys::Letter('M')) {
     // The click is heard even when it turns the sound off.
     io_.Sound.Play(21);

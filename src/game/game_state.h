@@ -1,6 +1,7 @@
 #pragma once
 // The program's state around the engine, grouped by who writes it.
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -33,6 +34,39 @@ struct FlowState {
   bool DemoChain = false;
   int DemoIndex = 0;
   std::int32_t PendingHighScore = 0;
+};
+
+// Why a demo ended: the player reached the exit or was lost, the time ran out, playback came to
+// the stored length, the recording filled all its bytes, or a tool stopped it.
+enum class DemoEnd : std::uint8_t { None, Exit, Lost, Time, Length, Full, Stopped };
+
+// The cave as a demo left it, taken at the end of the tick (and its sounds) that ended it.
+struct DemoOutcome {
+  DemoEnd Why = DemoEnd::None;
+  int Ticks = 0;
+  std::int32_t Score = 0;
+  int Diamonds = 0;
+  std::uint32_t Seed = 0;
+  std::array<std::uint8_t, 880> Cells{};
+};
+
+// The recorder's and the player's counters; FlowState::DemoIndex is the byte in use.
+struct DemoState {
+  int Run = 0;        // ticks left in the run (playback), ticks counted in it (recording)
+  int InputCode = 0;  // playback: the code being applied
+  int RunCode = 0;    // recording: the code of the open run
+  int Step = 0;       // engine-tick counter the amoeba and magic-wall stamps refer to
+  int Ticks = 0;      // engine ticks run since the demo's cave started
+  bool Started = false;  // the first tick of a recording has passed (it is never stored)
+  bool NoStamp = false;  // playback: the magic wall runs out by the clock
+  bool AmoebaSwitched = false;
+  bool Finished = false;
+  // Leaving a demo that ended inside a tick waits for the end of that frame, so the rest of
+  // the tick still counts as demo (no bonus life, no best score, no keyboard).
+  bool EndPending = false;
+  bool RestoreAtEnd = false;
+  bool Recorded = false;
+  DemoOutcome Outcome;
 };
 
 // Chosen by the player; the configuration file keeps them between runs.

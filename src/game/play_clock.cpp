@@ -2,24 +2,33 @@
 
 namespace krattle {
 
-void PlayClockTick(CaveRun& run, EngineHost& host) {
+ClockExpiries PlayClockTick(CaveRun& run, EngineHost& host, ClockDemo demo, bool amoebaSwitched) {
+  ClockExpiries out;
   GameValues& v = run.Values;
   EngineState& s = run.State;
-  if (v.GamePhase != gpPlay || !s.PlayerBorn) return;
+  if (v.GamePhase != gpPlay || !s.PlayerBorn) return out;
   if (v.TimeLeft == 1 && host.DemoPlaying()) host.FinishPlayback();
   if (v.TimeLeft > 0) --v.TimeLeft;
   if (v.TimeLeft <= 10) host.PlaySound(23);
 
+  const bool playing = demo == ClockDemo::Playing || demo == ClockDemo::PlayingNoMagicStamp;
   if (s.MagicTimeLeft > 0 && s.MagicWallState == 1) {
     --s.MagicTimeLeft;
-    if (s.MagicTimeLeft == 0) s.MagicWallState = 2;
+    if (s.MagicTimeLeft == 0) {
+      out.MagicRanOut = true;
+      if (demo != ClockDemo::Playing) s.MagicWallState = 2;
+    }
   }
 
   if (s.AmoebaTimeLeft > 0 && s.AmoebaStarted) {
     --s.AmoebaTimeLeft;
-    return;
+    return out;
   }
-  if (s.AmoebaTimeLeft == 0) s.AmoebaGrowth = run.Params.AmoebaFast;
+  if (s.AmoebaTimeLeft == 0 && !amoebaSwitched && !playing) {
+    s.AmoebaGrowth = run.Params.AmoebaFast;
+    out.AmoebaRanOut = true;
+  }
+  return out;
 }
 
 }  // namespace krattle

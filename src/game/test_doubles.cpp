@@ -40,6 +40,15 @@ void ScriptedDialogs::Message(const std::string& text, const std::string& title)
   Shown.push_back(title + ": " + text);
 }
 
+std::optional<std::string> ScriptedDialogs::InputText(const std::string& title, int maxLength) {
+  Shown.push_back(title + ": (input)");
+  if (Typed.empty()) return std::nullopt;
+  auto line = Typed.front();
+  Typed.pop_front();
+  if (line && static_cast<int>(line->size()) > maxLength) line->resize(maxLength);
+  return line;
+}
+
 std::string NullAssets::LoadTiles(const std::filesystem::path& path, int) {
   return Result(path);
 }

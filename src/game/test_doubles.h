@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "game/platform.h"
@@ -59,7 +60,10 @@ class ScriptedDialogs : public Dialogs {
   DialogAnswer YesNoCancel(const std::string& text, const std::string& title) override;
   DialogAnswer YesNo(const std::string& text, const std::string& title) override;
   void Message(const std::string& text, const std::string& title) override;
+  std::optional<std::string> InputText(const std::string& title, int maxLength) override;
 
+  // Typed lines handed out in order (cut to the length the edit allows); an empty queue closes.
+  std::deque<std::optional<std::string>> Typed;
   // Answers handed out in order; an empty queue cancels.
   std::deque<std::optional<std::filesystem::path>> Files;
   std::deque<DialogAnswer> Answers;

@@ -106,6 +106,39 @@ void ImGuiDialogs::Message(const std::string& text, const std::string& title) {
   });
 }
 
+namespace {
+// The bitmap font draws printable ASCII only, and the set stores one byte per character.
+int PrintableAsciiOnly(ImGuiInputTextCallbackData* data) {
+  return data->EventChar >= 32 && data->EventChar < 127 ? 0 : 1;
+}
+}  // namespace
+
+std::optional<std::string> ImGuiDialogs::InputText(const std::string& title, int maxLength) {
+  if (!ready_) return std::nullopt;
+  std::vector<char> buffer(static_cast<std::size_t>(std::max(1, maxLength + 1)), '\0');
+  std::optional<std::string> result;
+  bool focus = true;
+  RunModal(title + "##input", [&] {
+    ImGui::SetWindowFontScale(1.4f);
+    if (focus) {
+      ImGui::SetKeyboardFocusHere();
+      focus = false;
+    }
+    ImGui::SetNextItemWidth(320);
+    const bool enter = ImGui::InputText(
+        "##name", buffer.data(), buffer.size(),
+        ImGuiInputTextFlags_EnterReturnsTrue | ImGuiInputTextFlags_CallbackCharFilter,
+        PrintableAsciiOnly);
+    ImGui::SetWindowFontScale(1.0f);
+    if (enter) {
+      result = std::string(buffer.data());
+      return true;
+    }
+    return ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape));
+  });
+  return result;
+}
+
 std::optional<fs::path> ImGuiDialogs::OpenFile(const fs::path& folder, const std::string& filter) {
   return FileDialog(folder, filter, false);
 }

@@ -23,6 +23,7 @@ class ImGuiDialogs : public Dialogs {
   DialogAnswer YesNoCancel(const std::string& text, const std::string& title) override;
   DialogAnswer YesNo(const std::string& text, const std::string& title) override;
   void Message(const std::string& text, const std::string& title) override;
+  std::optional<std::string> InputText(const std::string& title, int maxLength) override;
 
   // Set when the window was closed while a dialog was up.
   bool QuitRequested() const { return quit_; }

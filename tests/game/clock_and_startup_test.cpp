@@ -48,11 +48,13 @@ TEST_F(ClockTest, WithoutMusicTheTitleWaitsTenTicksAndStartsOver) {
   EXPECT_EQ(flow().AttractCountdown, 10);  // no demos yet: the title screen starts over
 }
 
-TEST_F(ClockTest, AnAttractLoopThatPlayedNoDemoLeavesNoChainBehind) {
+TEST_F(ClockTest, AnAttractLoopLeavesNoChainBehind) {
   auto set = PlayableSet();
   set->SetDemoPresent(3, true);
   Use(*set);
   for (int k = 0; k < 10; ++k) game().ClockTick();
+  EXPECT_TRUE(flow().DemoPlaying);
+  runner().FramesUntil([&] { return flow().ScreenMode == smTitle; }, 2000);
   EXPECT_EQ(flow().AttractCountdown, 10);
   EXPECT_FALSE(flow().DemoChain);
   StartAt(0, 0);

@@ -14,6 +14,8 @@ int ShotCommand(const Args& args);
 int UnpackCommand(const Args& args);
 int PackCommand(const Args& args);
 int SheetCommand(const Args& args);
+int RecordCommand(const Args& args);
+int DemoCommand(const Args& args);
 int GenerateCommand(const Args& args);
 
 // Parses a whole decimal number in [lo, hi]; false when it is not one.

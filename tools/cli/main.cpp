@@ -25,6 +25,8 @@ const Command kCommands[] = {
     {"pack", "pack DIR OUT.kgf|OUT.kwv", krattle::cli::PackCommand},
     {"sheet", "sheet SET.kgf OUT.png [--scale N] [--black] [--items FIRST LAST] [--columns N]",
      krattle::cli::SheetCommand},
+    {"record", "record SET.kcv --cave C --level L --input MOVES", krattle::cli::RecordCommand},
+    {"demo", "demo SET.kcv --cave C [--speed MS]", krattle::cli::DemoCommand},
     {"generate", "generate SET.kcv --cave C --level L", krattle::cli::GenerateCommand},
 };
 

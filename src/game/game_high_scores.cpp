@@ -1,0 +1,18 @@
+// The name entry after a game over that beats the tenth entry of the table.
+
+#include "game/game.h"
+#include "game/high_scores.h"
+#include "game/texts.h"
+
+namespace krattle {
+
+void Game::EnterHighScoreName() {
+  const auto name = io_.Ask.InputText(Texts().Get("Menu", "HighScore"), MaxNameLength);
+  // Closing the dialog keeps the table as it was; the score waits for the next game over.
+  if (!name) return;
+  InsertHighScore(highScores_, flow_.PendingHighScore, *name);
+  StoreHighScores(*set_, highScores_);
+  flow_.PendingHighScore = 0;
+}
+
+}  // namespace krattle

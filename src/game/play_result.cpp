@@ -1,0 +1,26 @@
+#include "game/play_result.h"
+
+namespace krattle {
+
+const char* DemoEndName(DemoEnd why) {
+  switch (why) {
+    case DemoEnd::Exit: return "exit";
+    case DemoEnd::Lost: return "lost";
+    case DemoEnd::Time: return "time";
+    case DemoEnd::Length: return "length";
+    case DemoEnd::Full: return "full";
+    case DemoEnd::Stopped: return "input";
+    default: return "none";
+  }
+}
+
+std::string DemoReport(const DemoOutcome& out) {
+  std::string s = std::string("end ") + DemoEndName(out.Why) + "\n";
+  s += "ticks " + std::to_string(out.Ticks) + "\n";
+  s += "score " + std::to_string(out.Score) + "\n";
+  s += "diamonds " + std::to_string(out.Diamonds) + "\n";
+  s += "seed " + std::to_string(out.Seed) + "\n";
+  return s;
+}
+
+}  // namespace krattle

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +16,27 @@ namespace {
 // every one of them audible, and the cap only guards against a runaway caller.
 constexpr int kFirstChannels = 64;
 constexpr int kMostChannels = 512;
+
+// The sound libraries below SDL report a missing device in a screenful of their own lines; the
+// player needs only ours, which carries SDL's reason.
+class QuietStderr {
+ public:
+  QuietStderr() : saved_(dup(STDERR_FILENO)) {
+    const int null = open("/dev/null", O_WRONLY);
+    if (saved_ >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+    if (null >= 0) close(null);
+  }
+  ~QuietStderr() {
+    if (saved_ < 0) return;
+    dup2(saved_, STDERR_FILENO);
+    close(saved_);
+  }
+  QuietStderr(const QuietStderr&) = delete;
+  QuietStderr& operator=(const QuietStderr&) = delete;
+
+ private:
+  int saved_;
+};
 }  // namespace
 
 std::string FindSoundFont() {
@@ -29,6 +52,12 @@ std::string FindSoundFont() {
 }
 
 SdlMixer::SdlMixer() {
+  Open();
+  if (!ready_) std::fprintf(stderr, "krattle: no sound: %s\n", problem_.c_str());
+}
+
+void SdlMixer::Open() {
+  const QuietStderr quiet;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     problem_ = SDL_GetError();
   } else {
@@ -44,7 +73,6 @@ SdlMixer::SdlMixer() {
       channels_ = Mix_AllocateChannels(kFirstChannels);
     }
   }
-  if (!ready_) std::fprintf(stderr, "krattle: no sound: %s\n", problem_.c_str());
 }
 
 SdlMixer::~SdlMixer() {

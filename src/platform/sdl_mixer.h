@@ -28,6 +28,8 @@ class SdlMixer {
   int Channels() const { return channels_; }
 
  private:
+  void Open();
+
   bool subsystem_ = false;
   bool ready_ = false;
   int channels_ = 0;

@@ -118,6 +118,8 @@ std::optional<std::string> ImGuiDialogs::InputText(const std::string& title, int
   std::vector<char> buffer(static_cast<std::size_t>(std::max(1, maxLength + 1)), '\0');
   std::optional<std::string> result;
   bool focus = true;
+  // The Escape that ended the game may still be down when the dialog opens.
+  bool escapeArmed = false;
   RunModal(title + "##input", [&] {
     ImGui::SetWindowFontScale(1.4f);
     if (focus) {
@@ -134,7 +136,9 @@ std::optional<std::string> ImGuiDialogs::InputText(const std::string& title, int
       result = std::string(buffer.data());
       return true;
     }
-    return ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape));
+    const int escape = ImGui::GetKeyIndex(ImGuiKey_Escape);
+    if (!ImGui::IsKeyDown(escape)) escapeArmed = true;
+    return escapeArmed && ImGui::IsKeyPressed(escape);
   });
   return result;
 }

@@ -251,6 +251,38 @@ TEST_F(DemoTest, DemosNeverMoveTheSavedPosition) {
   EXPECT_EQ(values().Lives, 3);
 }
 
+TEST_F(DemoTest, TimeRunningOutEndsAPlaybackButLeavesARecordingOutOfTime) {
+  auto s = PlayableSet();
+  PutDemo(*s, 1, {49, 49, 49});
+  Use(*s);
+  flow().CurrentCave = 1;
+  game().PlayDemoClick();
+  RunUntilBorn();
+  values().TimeLeft = 1;
+  game().ClockTick();
+  EXPECT_EQ(phase(), gpDemoEnd);
+  EXPECT_EQ(game().Demo().Outcome.Why, DemoEnd::Time);
+
+  // A clock taken with too little time left drops it to 0 between two clock ticks.
+  runner().Frames(120);
+  flow().CurrentCave = 1;
+  game().PlayDemoClick();
+  RunUntilBorn();
+  values().TimeLeft = 0;
+  runner().Frames(1);
+  EXPECT_EQ(phase(), gpDemoEnd);
+
+  runner().Frames(120);
+  flow().CurrentCave = 5;
+  game().RecordDemoClick();
+  RunUntilBorn();
+  values().TimeLeft = 0;
+  runner().Frames(1);
+  EXPECT_TRUE(game().Set().DemoPresent(5));
+  EXPECT_EQ(game().Demo().Outcome.Why, DemoEnd::Time);
+  EXPECT_EQ(phase(), gpOutOfTime);
+}
+
 class ChainTest : public DemoTest {
  protected:
   // Caves whose demos start, in order, until the title screen comes back.

@@ -84,115 +84,114 @@ bool Safe(const Runner& r, int d, int look) {
   return probe.DravikCell() >= 0;
 }
 
+void Debug(const char* what, const Runner& r) {
+  if (std::getenv("SOLVE_DEBUG"))
+    std::fprintf(stderr, "%s at tick %d, phase %d, %d diamonds\n", what, r.Ticks,
+                 r.Run.Values.GamePhase, r.Run.State.DiamondsCollected);
+}
+
+// First steps towards the targets (diamonds until enough are taken, then the open exit), the
+// nearest first with some jitter, found by a breadth-first search that keeps clear of
+// creatures and may push a boulder or solid bomb sideways into space.
+std::vector<int> PreferredMoves(const Runner& r, int at, std::mt19937& rng, int noise) {
+  const CaveGrid& g = r.Run.Grid;
+  const int w = g.CaveWidth, n = w * g.Rows();
+  const bool wantExit = r.Run.State.DiamondsCollected >= r.Run.Params.Diamonds;
+  auto nearCreature = [&](int c) {
+    for (int o : {-w, -1, 1, w}) {
+      const int m = c + o;
+      if (m >= 0 && m < n && IsCreature(g.Cells[m])) return true;
+    }
+    return false;
+  };
+  std::vector<int> dist(n, -1), first(n, -1);
+  std::vector<std::pair<int, int>> targets;  // (score, cell)
+  std::queue<int> q;
+  dist[at] = 0;
+  q.push(at);
+  while (!q.empty()) {
+    const int c = q.front();
+    q.pop();
+    for (int d = 0; d < 4; ++d) {
+      const int off = d == 0 ? -w : d == 1 ? -1 : d == 2 ? 1 : w;
+      const int m = c + off;
+      if (m < 0 || m >= n || dist[m] >= 0) continue;
+      const Element e = g.Cells[m];
+      bool pass = e == Space || e == Dirt || e == DiamondStationary || e == ExitOpen ||
+                  e == Clock || e == Bomb;
+      const bool pushable = e == BoulderStationary || e == BombSolid;
+      if (pushable && (d == 1 || d == 2)) {
+        const int beyond = m + off;
+        pass = beyond >= 0 && beyond < n && g.Cells[beyond] == Space;
+      }
+      if (!pass || nearCreature(m)) continue;
+      dist[m] = dist[c] + 1;
+      first[m] = c == at ? d : first[c];
+      if (wantExit ? e == ExitOpen : e == DiamondStationary) {
+        const int jitter = noise > 0 ? static_cast<int>(rng() % (noise + 1)) : 0;
+        targets.push_back({dist[m] + jitter, m});
+      }
+      if (e == ExitOpen || e == Clock || e == Bomb || pushable) continue;
+      q.push(m);
+    }
+  }
+  if (targets.empty()) {
+    // Nothing to collect yet: stir things up by digging out from under boulders and
+    // diamonds, so they fall (through magic walls, onto creatures).
+    for (int c = w; c < n; ++c) {
+      const Element up = g.Cells[c - w];
+      if (dist[c] > 0 && g.Cells[c] == Dirt &&
+          (up == BoulderStationary || up == DiamondStationary || up == BombSolid))
+        targets.push_back({dist[c] + static_cast<int>(rng() % (noise + 3)), c});
+    }
+  }
+  std::sort(targets.begin(), targets.end());
+  std::vector<int> order;
+  for (const auto& t : targets) {
+    const int d = first[t.second];
+    if (std::find(order.begin(), order.end(), d) == order.end()) order.push_back(d);
+  }
+  return order;
+}
+
+// The first preferred move that looks safe; else waiting, if that is safe; else any move
+// Dravik survives for one tick. -1 is no input.
+int ChooseMove(const Runner& r, const std::vector<int>& order) {
+  for (int d : order)
+    if (Safe(r, d, 4)) return d;
+  if (Safe(r, -1, 4) || order.empty()) return -1;
+  for (int d : {0, 1, 2, 3})
+    if (Safe(r, d, 0)) return d;
+  return -1;
+}
+
 std::string Attempt(const Runner& start, std::mt19937& rng, int noise) {
   Runner r = start;
   std::string moves;
-  const CaveGrid& g = r.Run.Grid;
-  const int w = g.CaveWidth, n = w * g.Rows();
   int lastProgress = 0, lastDiamonds = 0;
   while (r.Run.Values.GamePhase == gpPlay) {
-    if (r.Done()) break;
-    const int at = r.Run.State.PlayerBorn ? r.DravikCell() : -1;
-    if (!r.Run.State.PlayerBorn) {
-      r.Step({});
-      moves += '.';
-      continue;
-    }
-    if (at < 0) {
-      if (std::getenv("SOLVE_DEBUG"))
-        std::fprintf(stderr, "died at tick %d: %s\n", r.Ticks, moves.c_str());
-      return {};
-    }
-    if (r.Run.State.DiamondsCollected != lastDiamonds) {
-      lastDiamonds = r.Run.State.DiamondsCollected;
-      lastProgress = r.Ticks;
-    }
-    if (r.Ticks - lastProgress > 400) {
-      if (std::getenv("SOLVE_DEBUG")) std::fprintf(stderr, "stuck at tick %d\n", r.Ticks);
-      return {};
-    }
-    const bool wantExit = r.Run.State.DiamondsCollected >= r.Run.Params.Diamonds;
-    // Breadth-first search from Dravik; first[] remembers the first step of each path.
-    std::vector<int> dist(n, -1), first(n, -1);
-    std::queue<int> q;
-    dist[at] = 0;
-    q.push(at);
-    std::vector<std::pair<int, int>> targets;  // (score, cell)
-    auto nearCreature = [&](int c) {
-      for (int o : {-w, -1, 1, w}) {
-        const int m = c + o;
-        if (m >= 0 && m < n && IsCreature(g.Cells[m])) return true;
+    int move = -1;
+    if (r.Run.State.PlayerBorn) {
+      const int at = r.DravikCell();
+      if (at < 0) {
+        Debug("died", r);
+        return {};
       }
-      return false;
-    };
-    while (!q.empty()) {
-      const int c = q.front();
-      q.pop();
-      for (int d = 0; d < 4; ++d) {
-        const int off = d == 0 ? -w : d == 1 ? -1 : d == 2 ? 1 : w;
-        const int m = c + off;
-        if (m < 0 || m >= n || dist[m] >= 0) continue;
-        const Element e = g.Cells[m];
-        bool pass = e == Space || e == Dirt || e == DiamondStationary || e == ExitOpen ||
-                    e == Clock || e == Bomb;
-        if ((e == BoulderStationary || e == BombSolid) && (d == 1 || d == 2)) {
-          const int beyond = m + off;
-          pass = beyond >= 0 && beyond < n && g.Cells[beyond] == Space;
-        }
-        if (!pass || nearCreature(m)) continue;
-        dist[m] = dist[c] + 1;
-        first[m] = c == at ? d : first[c];
-        const bool target = wantExit ? e == ExitOpen : e == DiamondStationary;
-        if (target) {
-          const int jitter = noise > 0 ? static_cast<int>(rng() % (noise + 1)) : 0;
-          targets.push_back({dist[m] + jitter, m});
-        }
-        if (e == ExitOpen || e == Clock || e == Bomb) continue;
-        if (e == BoulderStationary || e == BombSolid) continue;
-        q.push(m);
+      if (r.Run.State.DiamondsCollected != lastDiamonds) {
+        lastDiamonds = r.Run.State.DiamondsCollected;
+        lastProgress = r.Ticks;
       }
-    }
-    if (targets.empty()) {
-      // Nothing to collect yet: stir things up by digging out from under boulders and
-      // diamonds, so they fall (through magic walls, onto creatures).
-      for (int c = 0; c < n; ++c) {
-        const Element up = c >= w ? g.Cells[c - w] : Element{Space};
-        if (dist[c] > 0 && g.Cells[c] == Dirt &&
-            (up == BoulderStationary || up == DiamondStationary || up == BombSolid))
-          targets.push_back({dist[c] + static_cast<int>(rng() % (noise + 3)), c});
+      if (r.Ticks - lastProgress > 400) {
+        Debug("stuck", r);
+        return {};
       }
+      move = ChooseMove(r, PreferredMoves(r, at, rng, noise));
     }
-    std::sort(targets.begin(), targets.end());
-    std::vector<int> order;
-    for (const auto& t : targets) {
-      const int d = first[t.second];
-      if (std::find(order.begin(), order.end(), d) == order.end()) order.push_back(d);
-    }
-    int chosen = -2;
-    for (int d : order)
-      if (Safe(r, d, 4)) {
-        chosen = d;
-        break;
-      }
-    if (chosen == -2 && Safe(r, -1, 4)) chosen = -1;
-    if (chosen == -2) {
-      // Nothing looks safe: take any move Dravik survives for one tick.
-      for (int d : {0, 1, 2, 3})
-        if (Safe(r, d, 0)) {
-          chosen = d;
-          break;
-        }
-      if (chosen == -2) chosen = -1;
-    }
-    if (chosen >= 0 && targets.empty()) chosen = -1;
-    r.Step(chosen >= 0 ? Dir(chosen) : InputFlags{});
-    moves += Token(chosen);
+    r.Step(move >= 0 ? Dir(move) : InputFlags{});
+    moves += Token(move);
   }
-  if (std::getenv("SOLVE_DEBUG"))
-    std::fprintf(stderr, "attempt ended: tick %d phase %d diamonds %d\n", r.Ticks,
-                 r.Run.Values.GamePhase, r.Run.State.DiamondsCollected);
-  if (!r.Done()) return {};
-  return moves;
+  Debug("ended", r);
+  return r.Done() ? moves : std::string();
 }
 
 std::string Compress(const std::string& moves) {

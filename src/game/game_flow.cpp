@@ -78,6 +78,8 @@ void Game::Start() {
     flow_.TitlePicture = false;
     return;
   }
+  // A demo's cave and score are not the player's: Start goes on from the set's game.
+  if (flow_.DemoRecording || flow_.DemoPlaying) RestoreSavedPosition();
   const bool continuing = flow_.CurrentCave == set_->SavedCave() &&
                           flow_.CurrentLevel == set_->SavedLevel() && set_->SavedLives() != 0;
   if (!continuing) {
@@ -135,6 +137,16 @@ void Game::GameOver() {
 
 void Game::Stop() {
   flow_.TitlePicture = false;
+  if (flow_.ScreenMode == smGame && !flow_.EditorActive &&
+      (flow_.DemoRecording || flow_.DemoPlaying)) {
+    // Leaving a demo costs the set's game no life.
+    RestoreSavedPosition();
+    PlaySound(21);
+    StopLoopedSounds();
+    RestartAttract();
+    flow_.ScreenMode = smTitle;
+    return;
+  }
   if (run_.Values.Lives == 1) {
     ESC();
     return;

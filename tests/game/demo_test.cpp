@@ -283,6 +283,29 @@ TEST_F(DemoTest, TimeRunningOutEndsAPlaybackButLeavesARecordingOutOfTime) {
   EXPECT_EQ(phase(), gpOutOfTime);
 }
 
+TEST_F(DemoTest, StopAndStartDuringADemoKeepTheSetsGame) {
+  auto s = PlayableSet();
+  s->MapCell(3, 0, 2, 1) = DiamondStationary;
+  PutDemo(*s, 3, {4, 50, 49});
+  s->SavedCave() = 3;
+  s->SavedLives() = 2;
+  s->SetSavedScore(40);
+  Use(*s);
+  game().KeyDown(keys::Letter('D'));
+  RunToPlay();
+  game().KeyDown(keys::Letter('Q'));
+  EXPECT_EQ(flow().ScreenMode, smTitle);
+  EXPECT_EQ(values().Lives, 2);
+
+  // The demo takes a diamond; Start then continues the saved game without its points.
+  game().KeyDown(keys::Letter('D'));
+  runner().FramesUntil([&] { return game().Run().State.DiamondsCollected == 1; }, 400);
+  game().Start();
+  EXPECT_FALSE(flow().DemoPlaying);
+  EXPECT_EQ(values().Score, 40);
+  EXPECT_EQ(values().Lives, 2);
+}
+
 class ChainTest : public DemoTest {
  protected:
   // Caves whose demos start, in order, until the title screen comes back.

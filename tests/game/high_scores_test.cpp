@@ -52,23 +52,6 @@ TEST(HighScoresTest, NamesKeepTwentyCharactersAndATableFromAFileIsPutInOrder) {
   EXPECT_EQ(t[3].Score, 10u);
 }
 
-TEST(HighScoresTest, StoredEntriesKeepNameLengthAndTwentyFourBitScores) {
-  CaveSet set = NewCaveSet();
-  HighScoreTable t = Table({0x123456, 7, 0, 0, 0, 0, 0, 0, 0, 0});
-  t[0].Name = "TWENTY CHARACTERS OK";
-  t[1].Name = "";
-  StoreHighScores(set, t);
-  EXPECT_EQ(set.At(23, 81, 11), 20);
-  EXPECT_EQ(set.At(20, 81, 11), 0x12);
-  EXPECT_EQ(set.At(22, 81, 11), 0x56);
-  EXPECT_EQ(set.At(23, 82, 11), 0);
-  const HighScoreTable back = LoadHighScores(set);
-  EXPECT_EQ(back[0].Name, "TWENTY CHARACTERS OK");
-  EXPECT_EQ(back[0].Score, 0x123456u);
-  EXPECT_EQ(back[1].Name, "");
-  EXPECT_EQ(back[1].Score, 7u);
-}
-
 class GameOverScoreTest : public GameTest {
  protected:
   std::filesystem::path file_;

@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "game/keys.h"
+#include "platform/imgui_dialogs.h"
+#include "platform/sdl_keyboard.h"
+
+namespace krattle {
+namespace {
+
+SDL_Keysym Sym(SDL_Keycode k, Uint16 mod = KMOD_NONE) {
+  SDL_Keysym s{};
+  s.sym = k;
+  s.mod = mod;
+  return s;
+}
+
+TEST(VirtualKeys, MapsTheKeysTheGameUses) {
+  EXPECT_EQ(VirtualKey(Sym(SDLK_a)), 'A');
+  EXPECT_EQ(VirtualKey(Sym(SDLK_z)), 'Z');
+  EXPECT_EQ(VirtualKey(Sym(SDLK_5)), '5');
+  EXPECT_EQ(VirtualKey(Sym(SDLK_LEFT)), keys::Left);
+  EXPECT_EQ(VirtualKey(Sym(SDLK_DOWN)), keys::Down);
+  EXPECT_EQ(VirtualKey(Sym(SDLK_KP_8)), keys::Numpad8);
+  EXPECT_EQ(VirtualKey(Sym(SDLK_RETURN)), keys::Enter);
+  EXPECT_EQ(VirtualKey(Sym(SDLK_KP_ENTER)), keys::Enter);
+  EXPECT_EQ(VirtualKey(Sym(SDLK_RCTRL)), keys::Ctrl);
+  EXPECT_EQ(VirtualKey(Sym(SDLK_ESCAPE)), keys::Escape);
+  EXPECT_EQ(VirtualKey(Sym(SDLK_F2)), keys::F2);
+  EXPECT_EQ(VirtualKey(Sym(SDLK_F5)), 0);  // unused keys never reach the game
+}
+
+TEST(VirtualKeys, ShiftAndAltBits) {
+  EXPECT_EQ(VirtualShift(Sym(SDLK_d, KMOD_LSHIFT)), keys::ShiftBit);
+  EXPECT_EQ(VirtualShift(Sym(SDLK_RETURN, KMOD_RALT)), keys::AltBit);
+  EXPECT_EQ(VirtualShift(Sym(SDLK_RETURN, KMOD_LALT | KMOD_RSHIFT)), keys::AltBit | keys::ShiftBit);
+  EXPECT_EQ(VirtualShift(Sym(SDLK_q, KMOD_LCTRL)), 0);
+}
+
+TEST(FileFilters, ExtensionFromTheFilterText) {
+  EXPECT_EQ(FilterExtension("Krattle Caves *.kcv|*.kcv"), ".kcv");
+  EXPECT_EQ(FilterExtension("*.kgf"), ".kgf");
+  EXPECT_EQ(FilterExtension("All files|*.*"), "");
+  EXPECT_EQ(FilterExtension("anything"), "");
+}
+
+}  // namespace
+}  // namespace krattle

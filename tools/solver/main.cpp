@@ -1,7 +1,7 @@
 // krattle-solve: looks for an input that completes a cave, using the real engine. A greedy
 // walker heads for the nearest diamond (then the exit), refuses moves after which standing
 // still for a few ticks would kill Dravik, and restarts with more randomness when it gets stuck.
-//   krattle-solve SET.kcv --cave C --level L [--tries N]      prints the MOVES string
+//   krattle-solve SET.kcv --cave C --level L [--tries N] [--seed S]   prints the MOVES string
 
 #include <algorithm>
 #include <cstdio>
@@ -210,16 +210,18 @@ std::string Compress(const std::string& moves) {
 
 int main(int argc, char** argv) {
   if (argc < 6) {
-    std::fprintf(stderr, "usage: krattle-solve SET.kcv --cave C --level L [--tries N]\n");
+    std::fprintf(stderr,
+                 "usage: krattle-solve SET.kcv --cave C --level L [--tries N] [--seed S]\n");
     return 2;
   }
-  int cave = -1, level = -1, tries = 60;
+  int cave = -1, level = -1, tries = 60, seed = 12345;
   for (int i = 2; i + 1 < argc; i += 2) {
     const std::string a = argv[i];
     const int v = std::atoi(argv[i + 1]);
     if (a == "--cave") cave = v;
     if (a == "--level") level = v;
     if (a == "--tries") tries = v;
+    if (a == "--seed") seed = v;
   }
   auto set = std::make_unique<CaveSet>();
   if (!ReadCaveSet(argv[1], *set).Ok() || cave < 0 || cave > 19 || level < 0 || level > 4) {
@@ -229,7 +231,7 @@ int main(int argc, char** argv) {
   auto start = std::make_unique<Runner>();
   start->Set = set.get();
   SetUpCaveForSim(start->Run, *set, cave, level);
-  std::mt19937 rng(12345);
+  std::mt19937 rng(static_cast<unsigned>(seed));
   for (int t = 0; t < tries; ++t) {
     const std::string moves = Attempt(*start, rng, t * 2);
     if (!moves.empty()) {

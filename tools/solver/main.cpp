@@ -1,7 +1,8 @@
 // krattle-solve: looks for an input that completes a cave, using the real engine. A greedy
 // walker heads for the nearest diamond (then the exit), refuses moves after which standing
 // still for a few ticks would kill Dravik, and restarts with more randomness when it gets stuck.
-//   krattle-solve SET.kcv --cave C --level L [--tries N] [--seed S]   prints the MOVES string
+//   krattle-solve SET.kcv --cave C --level L [--tries N] [--seed S] [--no-push]
+// prints the MOVES string.
 
 #include <algorithm>
 #include <cstdio>
@@ -22,6 +23,8 @@ namespace {
 using namespace krattle;
 
 constexpr int kClock = 11;
+// Pushes succeed by chance, so an input that pushes may not replay after another random history.
+bool gNoPush = false;
 
 struct Runner {
   CaveSet* Set;
@@ -120,7 +123,7 @@ std::vector<int> PreferredMoves(const Runner& r, int at, std::mt19937& rng, int 
       bool pass = e == Space || e == Dirt || e == DiamondStationary || e == ExitOpen ||
                   e == Clock || e == Bomb;
       const bool pushable = e == BoulderStationary || e == BombSolid;
-      if (pushable && (d == 1 || d == 2)) {
+      if (pushable && (d == 1 || d == 2) && !gNoPush) {
         const int beyond = m + off;
         pass = beyond >= 0 && beyond < n && g.Cells[beyond] == Space;
       }
@@ -209,19 +212,32 @@ std::string Compress(const std::string& moves) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 6) {
-    std::fprintf(stderr,
-                 "usage: krattle-solve SET.kcv --cave C --level L [--tries N] [--seed S]\n");
-    return 2;
-  }
   int cave = -1, level = -1, tries = 60, seed = 12345;
-  for (int i = 2; i + 1 < argc; i += 2) {
+  bool ok = argc >= 2;
+  for (int i = 2; ok && i < argc; ++i) {
     const std::string a = argv[i];
-    const int v = std::atoi(argv[i + 1]);
-    if (a == "--cave") cave = v;
-    if (a == "--level") level = v;
-    if (a == "--tries") tries = v;
-    if (a == "--seed") seed = v;
+    if (a == "--no-push") {
+      gNoPush = true;
+      continue;
+    }
+    ok = i + 1 < argc;
+    const int v = ok ? std::atoi(argv[++i]) : 0;
+    if (a == "--cave")
+      cave = v;
+    else if (a == "--level")
+      level = v;
+    else if (a == "--tries")
+      tries = v;
+    else if (a == "--seed")
+      seed = v;
+    else
+      ok = false;
+  }
+  if (!ok) {
+    std::fprintf(stderr,
+                 "usage: krattle-solve SET.kcv --cave C --level L [--tries N] [--seed S] "
+                 "[--no-push]\n");
+    return 2;
   }
   auto set = std::make_unique<CaveSet>();
   if (!ReadCaveSet(argv[1], *set).Ok() || cave < 0 || cave > 19 || level < 0 || level > 4) {

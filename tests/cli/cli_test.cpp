@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,36 +12,15 @@
 
 #include "core/cave_set.h"
 #include "core/cave_set_file.h"
+#include "support/run_cli.h"
 
 namespace krattle {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-Result RunCli(const std::string& args) {
-  const fs::path errFile = fs::temp_directory_path() / "krattle-cli-test.err";
-  const std::string cmd =
-      std::string(KRATTLE_BIN_DIR) + "/krattle-cli " + args + " 2>" + errFile.string();
-  Result r;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return r;
-  char buf[4096];
-  std::size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  const int st = pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  std::ifstream e(errFile);
-  std::stringstream ss;
-  ss << e.rdbuf();
-  r.err = ss.str();
-  return r;
-}
+using test::RunCli;
+using Result = test::CliResult;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

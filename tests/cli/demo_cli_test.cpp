@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -8,28 +7,15 @@
 
 #include "core/cave_set.h"
 #include "core/cave_set_file.h"
+#include "support/run_cli.h"
 
 namespace krattle {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int Status = -1;
-  std::string Out;
-};
-
-CliRun Cli(const std::string& args) {
-  const std::string cmd = std::string(KRATTLE_BIN_DIR) + "/krattle-cli " + args + " 2>/dev/null";
-  CliRun r;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return r;
-  char buf[4096];
-  std::size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.Out.append(buf, n);
-  const int st = pclose(p);
-  r.Status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
+test::CliResult Cli(const std::string& args) {
+  return test::RunCli(args);
 }
 
 // The report without its "end" line and the recorder's byte count.
@@ -58,16 +44,17 @@ TEST(DemoCliTest, ARecordedDemoPlaysBackTheSameAtEverySpeed) {
   for (int x = 3; x < 15; ++x) set->MapCell(2, 1, x, 2) = DiamondStationary;
   ASSERT_TRUE(SaveCaveSet(file, *set).Ok());
 
-  EXPECT_EQ(Cli("demo " + file.string() + " --cave 2").Status, 2);
-  const CliRun rec = Cli("record " + file.string() + " --cave 2 --level 1 --input '.8 D R13 .5 L'");
-  ASSERT_EQ(rec.Status, 0);
-  EXPECT_NE(rec.Out.find("end input\n"), std::string::npos) << rec.Out;
-  EXPECT_NE(rec.Out.find("diamonds 12\n"), std::string::npos) << rec.Out;
+  EXPECT_EQ(Cli("demo " + file.string() + " --cave 2").status, 2);
+  const test::CliResult rec =
+      Cli("record " + file.string() + " --cave 2 --level 1 --input '.8 D R13 .5 L'");
+  ASSERT_EQ(rec.status, 0);
+  EXPECT_NE(rec.out.find("end input\n"), std::string::npos) << rec.out;
+  EXPECT_NE(rec.out.find("diamonds 12\n"), std::string::npos) << rec.out;
   for (const char* speed : {"14", "0", "30"}) {
-    const CliRun play = Cli("demo " + file.string() + " --cave 2 --speed " + speed);
-    ASSERT_EQ(play.Status, 0);
-    EXPECT_EQ(play.Out.substr(0, 11), "end length\n");
-    EXPECT_EQ(GameLines(play.Out), GameLines(rec.Out)) << speed;
+    const test::CliResult play = Cli("demo " + file.string() + " --cave 2 --speed " + speed);
+    ASSERT_EQ(play.status, 0);
+    EXPECT_EQ(play.out.substr(0, 11), "end length\n");
+    EXPECT_EQ(GameLines(play.out), GameLines(rec.out)) << speed;
   }
 }
 

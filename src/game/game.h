@@ -29,8 +29,9 @@ class Game : public EngineHost {
   void ClockTick();
   bool ClockEnabled() const { return clockEnabled_; }
 
-  // A key-down event; shift holds keys::ShiftBit and keys::AltBit.
-  void KeyDown(int key, int shift = 0);
+  // A key-down event; shift holds keys::ShiftBit and keys::AltBit. `repeat` marks the events a
+  // held key sends: only the title screen's cave choice follows them.
+  void KeyDown(int key, int shift = 0, bool repeat = false);
 
   // Application events and menu commands.
   void OnActivate();

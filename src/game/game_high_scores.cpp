@@ -7,7 +7,10 @@
 namespace krattle {
 
 void Game::EnterHighScoreName() {
-  const auto name = io_.Ask.InputText(Texts().Get("Menu", "HighScore"), MaxNameLength);
+  const std::string prompt = "Your score of " + std::to_string(flow_.PendingHighScore) +
+                             " makes the table.\nType your name (up to " +
+                             std::to_string(MaxNameLength) + " characters) and press Enter.";
+  const auto name = io_.Ask.InputText(Texts().Get("Menu", "HighScore"), prompt, MaxNameLength);
   // Closing the dialog keeps the table as it was; the score waits for the next game over.
   if (!name) return;
   InsertHighScore(highScores_, flow_.PendingHighScore, *name);

@@ -87,7 +87,15 @@ void Game::PlayKeys(int key, int shift) {
   if (key == keys::Enter && (shift & keys::AltBit)) FullScreenClick();
 }
 
-void Game::KeyDown(int key, int shift) {
+void Game::KeyDown(int key, int shift, bool repeat) {
+  if (repeat) {
+    const bool arrow =
+        key == keys::Left || key == keys::Right || key == keys::Up || key == keys::Down;
+    // A held arrow walks through the caves; a second look at the picture is not wanted.
+    if (arrow && flow_.ScreenMode == smTitle && flow_.CaveSetLoaded && !flow_.TitlePicture)
+      TitleKeys(key);
+    return;
+  }
   if (flow_.ScreenMode == smTitle && flow_.CaveSetLoaded) TitleKeys(key);
   if (key == keys::Letter('L') && !flow_.EditorActive) {
     Click();

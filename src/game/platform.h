@@ -52,8 +52,10 @@ class Dialogs {
   virtual DialogAnswer YesNoCancel(const std::string& text, const std::string& title) = 0;
   virtual DialogAnswer YesNo(const std::string& text, const std::string& title) = 0;
   virtual void Message(const std::string& text, const std::string& title) = 0;
-  // One line of text of at most maxLength characters; Enter gives it, closing gives nothing.
-  virtual std::optional<std::string> InputText(const std::string& title, int maxLength) = 0;
+  // One line of text of at most maxLength characters below `prompt`; Enter or OK gives it,
+  // closing gives nothing.
+  virtual std::optional<std::string> InputText(const std::string& title, const std::string& prompt,
+                                               int maxLength) = 0;
 };
 
 // The window and its drawing surface.

@@ -40,8 +40,10 @@ void ScriptedDialogs::Message(const std::string& text, const std::string& title)
   Shown.push_back(title + ": " + text);
 }
 
-std::optional<std::string> ScriptedDialogs::InputText(const std::string& title, int maxLength) {
+std::optional<std::string> ScriptedDialogs::InputText(const std::string& title,
+                                                      const std::string& prompt, int maxLength) {
   Shown.push_back(title + ": (input)");
+  LastPrompt = prompt;
   if (Typed.empty()) return std::nullopt;
   auto line = Typed.front();
   Typed.pop_front();

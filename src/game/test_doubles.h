@@ -60,7 +60,8 @@ class ScriptedDialogs : public Dialogs {
   DialogAnswer YesNoCancel(const std::string& text, const std::string& title) override;
   DialogAnswer YesNo(const std::string& text, const std::string& title) override;
   void Message(const std::string& text, const std::string& title) override;
-  std::optional<std::string> InputText(const std::string& title, int maxLength) override;
+  std::optional<std::string> InputText(const std::string& title, const std::string& prompt,
+                                       int maxLength) override;
 
   // Typed lines handed out in order (cut to the length the edit allows); an empty queue closes.
   std::deque<std::optional<std::string>> Typed;
@@ -70,6 +71,7 @@ class ScriptedDialogs : public Dialogs {
   // Everything shown, as "title: text".
   std::vector<std::string> Shown;
   std::vector<std::filesystem::path> OpenedIn;
+  std::string LastPrompt;
 };
 
 class NullDisplay : public Display {

@@ -25,6 +25,7 @@ Texts::Texts() {
       {"Mute", "Mute                M"},
       {"Settings", "Settings"},
       {"Info", "Info"},
+      {"About", "About Krattle"},
       {"ExitEditor", "Exit Editor"},
       {"Close", "Close"},
       {"HighScore", "High Score"},

@@ -4,8 +4,10 @@
 // call, in a window or in full screen.
 
 #include <functional>
+#include <map>
 
 #include "game/platform.h"
+#include "platform/event_feed.h"
 #include "platform/sdl_window.h"
 
 namespace krattle {
@@ -13,8 +15,8 @@ namespace krattle {
 class ImGuiDialogs : public Dialogs {
  public:
   // `background` draws whatever should show behind the dialog (the last game frame).
-  ImGuiDialogs(SdlWindow& window, std::function<void()> background)
-      : window_(window), background_(std::move(background)) {}
+  ImGuiDialogs(SdlWindow& window, EventFeed& events, std::function<void()> background)
+      : window_(window), events_(events), background_(std::move(background)) {}
 
   std::optional<std::filesystem::path> OpenFile(const std::filesystem::path& folder,
                                                 const std::string& filter) override;
@@ -23,12 +25,15 @@ class ImGuiDialogs : public Dialogs {
   DialogAnswer YesNoCancel(const std::string& text, const std::string& title) override;
   DialogAnswer YesNo(const std::string& text, const std::string& title) override;
   void Message(const std::string& text, const std::string& title) override;
-  std::optional<std::string> InputText(const std::string& title, int maxLength) override;
+  std::optional<std::string> InputText(const std::string& title, const std::string& prompt,
+                                       int maxLength) override;
 
   // Set when the window was closed while a dialog was up.
   bool QuitRequested() const { return quit_; }
   // False before ImGui is set up (start-up errors then go to a plain SDL message box).
   void SetReady(bool ready) { ready_ = ready; }
+  // How many dialogs have been shown, for tests that check a command opened one.
+  int Shown() const { return shown_; }
 
  private:
   // Runs frames until `body` (drawn inside the modal popup) returns true.
@@ -38,7 +43,11 @@ class ImGuiDialogs : public Dialogs {
                                                   const std::string& filter, bool save);
 
   SdlWindow& window_;
+  EventFeed& events_;
   std::function<void()> background_;
+  // The folder each kind of file was last chosen in, where its dialog opens next time.
+  std::map<std::string, std::filesystem::path> lastFolder_;
+  int shown_ = 0;
   bool quit_ = false;
   bool ready_ = false;
 };

@@ -90,6 +90,9 @@ TEST_F(GameOverScoreTest, AQualifyingGameAsksForANameAndWritesTheTable) {
   runner().Dialogs.Typed.push_back("DIGGER");
   LoseLastLifeWith(550);
   EXPECT_EQ(Dialogs(), 1);
+  // The player is told the score and what to type.
+  EXPECT_NE(runner().Dialogs.LastPrompt.find("550"), std::string::npos);
+  EXPECT_NE(runner().Dialogs.LastPrompt.find("20 characters"), std::string::npos);
   EXPECT_EQ(game().HighScores()[5].Name, "DIGGER");
   EXPECT_EQ(game().HighScores()[5].Score, 550u);
   EXPECT_EQ(game().HighScores()[9].Score, 200u);

@@ -93,6 +93,25 @@ TEST_F(KeysTest, TitleArrowsPickOnlyPlayableNormalCaves) {
   EXPECT_EQ(flow().CurrentCave, 15);  // never an intermission
 }
 
+TEST_F(KeysTest, AHeldArrowWalksThroughTheCavesButOtherRepeatsDoNothing) {
+  UsePlayable();
+  flow().TitlePicture = false;
+  for (int k = 0; k < 3; ++k) game().KeyDown(keys::Right, 0, true);
+  EXPECT_EQ(flow().CurrentCave, 3);
+  game().KeyDown(keys::Down, 0, true);
+  EXPECT_EQ(flow().CurrentLevel, 1);
+  game().KeyDown(keys::Space, 0, true);  // a held Space does not start a game
+  EXPECT_EQ(flow().ScreenMode, smTitle);
+  game().KeyDown(keys::Space);
+  RunToPlay();
+  game().KeyDown(keys::Letter('P'));
+  ASSERT_EQ(phase(), gpPause);
+  game().KeyDown(keys::Letter('P'), 0, true);  // holding P keeps the pause
+  game().KeyDown(keys::Escape, 0, true);
+  EXPECT_EQ(phase(), gpPause);
+  EXPECT_EQ(values().Lives, 3);
+}
+
 TEST_F(KeysTest, SpaceOrCtrlOnThePreviewStartsTheGame) {
   UsePlayable();
   game().KeyDown(keys::Ctrl);

@@ -1,0 +1,220 @@
+#include "platform/app.h"
+
+#include <imgui.h>
+#include <imgui_impl_sdl.h>
+#include <imgui_impl_sdlrenderer.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+namespace krattle {
+
+namespace {
+
+std::filesystem::path ExecutableDir() {
+  char* base = SDL_GetBasePath();
+  std::filesystem::path dir = base ? base : ".";
+  SDL_free(base);
+  return dir;
+}
+
+long NowMs() {
+  return static_cast<long>(SDL_GetTicks64());
+}
+
+}  // namespace
+
+AppOptions ParseAppOptions(int argc, char** argv) {
+  AppOptions o;
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--screenshot" && i + 1 < argc) {
+      o.Screenshot = argv[++i];
+    } else if (a == "--frames" && i + 1 < argc) {
+      o.Frames = std::strtol(argv[++i], nullptr, 10);
+    } else if (a == "--measure" && i + 1 < argc) {
+      o.Measure = std::strtol(argv[++i], nullptr, 10);
+    } else {
+      o.Args.push_back(a);
+    }
+  }
+  return o;
+}
+
+App::App()
+    : canvas_(assets_, 640, 408),
+      dialogs_(window_, events_, [this] { window_.DrawSurface(canvas_); }) {
+  window_.SetCanvas(&canvas_);
+  assets_.WavesLoaded = [this](const WaveList& waves) { sound_.Load(waves); };
+}
+
+App::~App() {
+  game_.reset();
+  if (imgui_) {
+    ImGui_ImplSDLRenderer_Shutdown();
+    ImGui_ImplSDL2_Shutdown();
+    ImGui::DestroyContext();
+  }
+}
+
+int App::Open(const AppOptions& options) {
+  options_ = options;
+  ImGui::CreateContext();
+  imgui_ = true;
+  ImGuiIO& io = ImGui::GetIO();
+  io.IniFilename = nullptr;
+  ImGui::StyleColorsDark();
+  const ImFont* font = io.Fonts->AddFontDefault();
+  io.Fonts->Build();  // the font's size is known only once the atlas is built
+  const int menuHeight = static_cast<int>(font->FontSize + 2 * ImGui::GetStyle().FramePadding.y);
+  // Measuring wants the cost of a frame, not the wait for the display.
+  const std::string error = window_.Open("Krattle", 640, 408, menuHeight, options.Measure == 0);
+  if (!error.empty()) {
+    std::fprintf(stderr, "krattle: cannot open the window: %s\n", error.c_str());
+    return 1;
+  }
+  ImGui_ImplSDL2_InitForSDLRenderer(window_.Window());
+  ImGui_ImplSDLRenderer_Init(window_.Renderer());
+  dialogs_.SetReady(true);
+
+  PlatformServices services{canvas_, keys_, sound_, music_, dialogs_, window_, assets_};
+  game_ = std::make_unique<Game>(services);
+  StartupOptions start;
+  start.ProgramDir = options.ProgramDir.empty() ? ExecutableDir() : options.ProgramDir;
+  start.Args = options.Args;
+  if (!game_->Creation(start)) return 1;
+  game_->OnActivate();
+  if (options.Measure > 0) game_->Config().Speed = 0;
+  measureStart_ = SDL_GetPerformanceCounter();
+  return 0;
+}
+
+int App::Run(const AppOptions& options) {
+  if (const int status = Open(options); status != 0) return status;
+  while (Step()) {
+  }
+  return status_;
+}
+
+bool App::Step() {
+  // A command chosen in the last frame runs now, between frames, so the dialog it opens can
+  // run frames of its own.
+  const MenuCommand command = std::exchange(pending_, MenuCommand::None);
+  RunCommand(command);
+  if (quit_ || game_->QuitRequested() || dialogs_.QuitRequested()) return false;
+  PumpEvents();
+  if (quit_ || game_->QuitRequested() || dialogs_.QuitRequested()) return false;
+  GameWork();
+  if (game_->QuitRequested()) return false;
+  DrawFrame();
+  if (!options_.Screenshot.empty() && frames_ >= options_.Frames) return false;
+  SDL_RenderPresent(window_.Renderer());
+  if (options_.Measure > 0 && frames_ >= options_.Measure) return FinishMeasuring();
+  if (options_.Measure == 0 && (window_.Software() || game_->Config().Speed > 2)) SDL_Delay(1);
+  return true;
+}
+
+void App::PumpEvents() {
+  events_.Pump([this](const SDL_Event& ev) { HandleEvent(ev); });
+}
+
+void App::HandleEvent(const SDL_Event& ev) {
+  ImGui_ImplSDL2_ProcessEvent(&ev);
+  switch (ev.type) {
+    case SDL_QUIT: quit_ = true; break;
+    case SDL_MOUSEMOTION:
+      pointerInside_ = true;
+      pointerX_ = static_cast<float>(ev.motion.x);
+      pointerY_ = static_cast<float>(ev.motion.y);
+      break;
+    case SDL_WINDOWEVENT:
+      if (ev.window.event == SDL_WINDOWEVENT_LEAVE) pointerInside_ = false;
+      if (ev.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && !focused_) {
+        focused_ = true;
+        game_->OnActivate();
+      } else if (ev.window.event == SDL_WINDOWEVENT_FOCUS_LOST && focused_) {
+        focused_ = false;
+        game_->OnDeactivate();
+      }
+      break;
+    case SDL_KEYDOWN:
+      // Keys belong to the menus while one is open, and to ImGui while it wants them.
+      if (!menu_.AnyOpen && !ImGui::GetIO().WantCaptureKeyboard) {
+        const int key = VirtualKey(ev.key.keysym);
+        if (key) game_->KeyDown(key, VirtualShift(ev.key.keysym), ev.key.repeat != 0);
+      }
+      break;
+    default: break;
+  }
+}
+
+void App::RunCommand(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::None: break;
+    case MenuCommand::LoadGame: game_->LoadGameClick(); break;
+    case MenuCommand::Start: game_->Start(); break;
+    case MenuCommand::Stop: game_->Stop(); break;
+    case MenuCommand::PlayDemo: game_->PlayDemoClick(); break;
+    case MenuCommand::RecordDemo: game_->RecordDemoClick(); break;
+    case MenuCommand::Exit: quit_ = true; break;
+    case MenuCommand::Zoom: game_->ZoomClick(); break;
+    case MenuCommand::FullScreen: game_->FullScreenClick(); break;
+    case MenuCommand::Mute: game_->MuteClick(); break;
+    case MenuCommand::About:
+      dialogs_.Message(
+          "Krattle\n\nDig, dodge and collect your way through twenty caves.\n"
+          "Arrow keys move, Space or Ctrl snaps, P pauses, Escape gives up a life.",
+          texts_.Get("Menu", "Info"));
+      break;
+  }
+}
+
+// Frames and clock ticks run outside the ImGui frame: a dialog the game opens (the name entry
+// after a game over) runs frames of its own.
+void App::GameWork() {
+  const long now = NowMs();
+  // An open menu holds the input, so the game waits; a window in the background waits too.
+  if (focused_ && !menu_.AnyOpen && clock_.FrameDue(now, game_->Config().Speed)) {
+    game_->Frame();
+    ++frames_;
+  }
+  if (clock_.ClockDue(now, focused_ && game_->ClockEnabled())) game_->ClockTick();
+}
+
+void App::DrawFrame() {
+  ImGui_ImplSDLRenderer_NewFrame();
+  ImGui_ImplSDL2_NewFrame();
+  // Some video drivers (the headless one among them) never give a window the mouse focus, and
+  // the backend then sees no pointer at all; the last motion event still knows where it is.
+  if (!ImGui::IsMousePosValid() && pointerInside_ && SDL_GetMouseFocus() == nullptr)
+    ImGui::GetIO().MousePos = ImVec2(pointerX_, pointerY_);
+  ImGui::NewFrame();
+  const bool optionsWasOpen = menu_.OptionsOpen;
+  menu_ = DrawMainMenu(game_->Menu(), texts_);
+  pending_ = menu_.Chosen;
+  // Only the Options menu pauses the game; the others leave the clock and the loops running.
+  if (menu_.OptionsOpen && !optionsWasOpen) game_->GamePauseWhenMenu();
+  keys_.SetBlocked(ImGui::GetIO().WantCaptureKeyboard);
+  ImGui::Render();
+  SDL_SetRenderDrawColor(window_.Renderer(), 0, 0, 0, 255);
+  SDL_RenderClear(window_.Renderer());
+  window_.DrawSurface(canvas_);
+  ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
+  if (!options_.Screenshot.empty() && frames_ >= options_.Frames) {
+    const bool ok = window_.Screenshot(options_.Screenshot);
+    std::fprintf(stderr, "krattle: %s %s after %ld frames\n", ok ? "wrote" : "could not write",
+                 options_.Screenshot.c_str(), frames_);
+    status_ = ok ? 0 : 1;
+  }
+}
+
+bool App::FinishMeasuring() {
+  const double ms = 1000.0 * static_cast<double>(SDL_GetPerformanceCounter() - measureStart_) /
+                    static_cast<double>(SDL_GetPerformanceFrequency());
+  std::printf("frames %ld mean frame %.3f ms (%s renderer)\n", frames_,
+              ms / static_cast<double>(frames_), window_.Software() ? "software" : "accelerated");
+  return false;
+}
+
+}  // namespace krattle

@@ -1,0 +1,89 @@
+#pragma once
+// The game in its window: SDL events, the frame clock, the menu bar and the dialogs around the
+// one Game object. Run() is the program; Open() and Step() let tests drive it frame by frame.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/frame_clock.h"
+#include "game/game.h"
+#include "game/texts.h"
+#include "platform/event_feed.h"
+#include "platform/imgui_dialogs.h"
+#include "platform/main_menu.h"
+#include "platform/sdl_keyboard.h"
+#include "platform/sdl_mixer.h"
+#include "platform/sdl_music.h"
+#include "platform/sdl_sound.h"
+#include "platform/sdl_window.h"
+#include "render/set_assets.h"
+#include "render/software_canvas.h"
+
+namespace krattle {
+
+struct AppOptions {
+  std::vector<std::string> Args;
+  std::filesystem::path ProgramDir;  // empty: the executable's folder
+  std::string Screenshot;            // write the window after Frames frames and quit
+  long Frames = 0;
+  long Measure = 0;  // run this many frames back to back, print the mean time, quit
+};
+
+// Splits the command line into the game's arguments and the window's own options.
+AppOptions ParseAppOptions(int argc, char** argv);
+
+class App {
+ public:
+  App();
+  ~App();
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  // Opens the window and runs the game's start-up. Non-zero: the exit status to end with.
+  int Open(const AppOptions& options);
+  // One pass of the main loop. False once the program should end.
+  bool Step();
+  // Opens, then steps until the end. The exit status.
+  int Run(const AppOptions& options);
+
+  Game& game() { return *game_; }
+  const MenuFrame& LastMenu() const { return menu_; }
+  const ImGuiDialogs& Dialogs() const { return dialogs_; }
+  SdlWindow& Window() { return window_; }
+
+ private:
+  void PumpEvents();
+  void HandleEvent(const SDL_Event& ev);
+  void RunCommand(MenuCommand command);
+  void GameWork();
+  void DrawFrame();
+  bool FinishMeasuring();
+
+  SetFileAssets assets_;
+  SoftwareCanvas canvas_;
+  SdlWindow window_;
+  SdlKeyboard keys_;
+  SdlMixer mixer_;  // before the sound and the music, which it outlives
+  SdlSound sound_{mixer_};
+  SdlMusic music_{mixer_};
+  EventFeed events_;
+  ImGuiDialogs dialogs_;
+  Texts texts_;
+  FrameClock clock_;
+  std::unique_ptr<Game> game_;
+  AppOptions options_;
+  MenuFrame menu_;
+  MenuCommand pending_ = MenuCommand::None;
+  // The pointer as the last motion event left it, while it is inside the window.
+  bool pointerInside_ = false;
+  float pointerX_ = 0, pointerY_ = 0;
+  bool imgui_ = false;
+  bool quit_ = false;
+  bool focused_ = true;
+  long frames_ = 0;
+  int status_ = 0;
+  unsigned long long measureStart_ = 0;
+};
+
+}  // namespace krattle

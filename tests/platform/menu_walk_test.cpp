@@ -1,0 +1,202 @@
+// The real window layer (SDL's dummy video driver, the software renderer, Dear ImGui) driven
+// through every menu item by injected SDL events. A dialog opened inside the menu's ImGui frame
+// aborts the process in ImGui's frame checks, so any regression ends this test run.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "game/keys.h"
+#include "platform/app.h"
+
+namespace krattle {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kBin = KRATTLE_BIN_DIR;
+
+// Ends the run if a dialog never closes, so a hang shows up as a failure.
+Uint32 Watchdog(Uint32, void*) {
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  SDL_PushEvent(&quit);
+  return 0;
+}
+
+class MenuWalk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS), 0) << SDL_GetError();
+    watchdog_ = SDL_AddTimer(20000, Watchdog, nullptr);
+  }
+  void TearDown() override {
+    SDL_RemoveTimer(watchdog_);
+    app_.reset();
+    SDL_Quit();
+  }
+
+  void Open(const fs::path& programDir = kBin) {
+    // The game writes to its set (saved position, demos): never to the bundled one.
+    const fs::path set = fs::temp_directory_path() / "krattle_menu_walk.kcv";
+    fs::copy_file(kBin / "Levels" / "Krattle.kcv", set, fs::copy_options::overwrite_existing);
+    app_ = std::make_unique<App>();
+    AppOptions options;
+    options.ProgramDir = programDir;
+    options.Args = {set.string()};
+    ASSERT_EQ(app_->Open(options), 0);
+    Steps(3);
+  }
+
+  bool Steps(int n) {
+    for (int k = 0; k < n; ++k)
+      if (!app_->Step()) return false;
+    return true;
+  }
+
+  void Push(Uint32 type, const auto& fill) {
+    SDL_Event ev{};
+    ev.type = type;
+    fill(ev);
+    SDL_PushEvent(&ev);
+  }
+
+  void Click(const std::string& key) {
+    const auto& rects = app_->LastMenu().Rects;
+    const auto it = rects.find(key);
+    ASSERT_NE(it, rects.end()) << key << " is not on screen";
+    const MenuRect r = it->second;
+    SDL_WarpMouseInWindow(app_->Window().Window(), static_cast<int>(r.X + r.W / 2),
+                          static_cast<int>(r.Y + r.H / 2));
+    for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+      Push(type, [](SDL_Event& ev) {
+        ev.button.button = SDL_BUTTON_LEFT;
+        ev.button.state = ev.type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        ev.button.clicks = 1;
+      });
+    }
+  }
+
+  // Opens a menu and clicks one of its items; the command runs at the start of the next step,
+  // once the frame that chose it is over.
+  void Pick(const std::string& menu, const std::string& item) {
+    Click(menu);
+    ASSERT_TRUE(Steps(2));
+    ASSERT_TRUE(app_->LastMenu().AnyOpen) << menu << " did not open";
+    Click(item);
+    ASSERT_TRUE(Steps(2));
+    ASSERT_NE(app_->LastMenu().Chosen, MenuCommand::None) << item << " was not chosen";
+  }
+  void Choose(const std::string& menu, const std::string& item) {
+    Pick(menu, item);
+    ASSERT_TRUE(Steps(1));
+  }
+
+  void Tap(SDL_Scancode code, SDL_Keycode sym) {
+    for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+      Push(type, [&](SDL_Event& ev) {
+        ev.key.keysym.scancode = code;
+        ev.key.keysym.sym = sym;
+        ev.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+      });
+    }
+  }
+  void Escape() { Tap(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE); }
+
+  Game& game() { return app_->game(); }
+  int Shown() const { return app_->Dialogs().Shown(); }
+
+  std::unique_ptr<App> app_;
+  SDL_TimerID watchdog_ = 0;
+};
+
+TEST_F(MenuWalk, AboutOpensItsBoxAndEscapeClosesIt) {
+  Open();
+  Pick("Info", "About");
+  Escape();
+  ASSERT_TRUE(Steps(2));
+  EXPECT_EQ(Shown(), 1);
+}
+
+TEST_F(MenuWalk, LoadGameOpensTheFileDialog) {
+  Open();
+  Pick("Game", "LoadGame");
+  Escape();
+  ASSERT_TRUE(Steps(2));
+  EXPECT_EQ(Shown(), 1);
+  EXPECT_EQ(game().Flow().ScreenMode, smTitle);
+}
+
+TEST_F(MenuWalk, StopOnTheLastLifeWithAGoodScoreAsksForAName) {
+  Open();
+  Choose("Game", "Start");
+  ASSERT_EQ(game().Flow().ScreenMode, smGame);
+  for (int k = 0; k < 5000 && game().Run().Values.GamePhase != gpPlay; ++k) ASSERT_TRUE(Steps(1));
+  ASSERT_EQ(game().Run().Values.GamePhase, gpPlay);
+  game().Run().Values.Lives = 1;
+  game().Run().Values.Score = 999999;
+  Pick("Game", "Stop");
+  // The Escape that closes it must be pressed after the dialog is up: twice, as a player would
+  // after letting go of the first.
+  Escape();
+  Escape();
+  ASSERT_TRUE(Steps(2));
+  EXPECT_EQ(Shown(), 1);
+  EXPECT_EQ(game().Flow().PendingHighScore, 999999);
+}
+
+TEST_F(MenuWalk, ZoomWithoutTheLargeTilesSaysSoAndEnds) {
+  // A program folder with every set but the 40-pixel tiles.
+  const fs::path dir = fs::temp_directory_path() / "krattle_menu_walk";
+  fs::remove_all(dir);
+  fs::create_directories(dir / "data" / "Krattle");
+  for (const char* name : {"32x32.kgf", "Fonts.kgf", "Sounds.kwv", "Krattle.mid"})
+    fs::create_symlink(kBin / "data" / "Krattle" / name, dir / "data" / "Krattle" / name);
+  Open(dir);
+  Pick("Options", "Zoom");
+  Tap(SDL_SCANCODE_RETURN, SDLK_RETURN);
+  EXPECT_FALSE(Steps(2));  // the program ends after the message
+  EXPECT_EQ(Shown(), 1);
+  fs::remove_all(dir);
+}
+
+TEST_F(MenuWalk, EveryOtherItemRunsWithoutADialog) {
+  Open();
+  Choose("Options", "Mute");
+  EXPECT_TRUE(game().Menu().MuteChecked);
+  Choose("Options", "Zoom");
+  EXPECT_TRUE(game().Menu().ZoomChecked);
+  Choose("Options", "FullScreen");
+  Choose("Options", "FullScreen");
+  Choose("Game", "PlayDemo");
+  EXPECT_TRUE(game().Flow().DemoPlaying);
+  Choose("Game", "Stop");
+  EXPECT_FALSE(game().Flow().DemoPlaying);
+  Choose("Game", "RecordDemo");
+  EXPECT_TRUE(game().Flow().DemoRecording);
+  Choose("Game", "Stop");
+  Choose("Game", "Start");
+  EXPECT_EQ(game().Flow().ScreenMode, smGame);
+  EXPECT_EQ(Shown(), 0);
+  Pick("Game", "Exit");
+  EXPECT_FALSE(app_->Step());
+}
+
+TEST_F(MenuWalk, OnlyTheOptionsMenuStopsTheGameClock) {
+  Open();
+  Choose("Game", "Start");
+  Click("Game");
+  ASSERT_TRUE(Steps(2));
+  EXPECT_TRUE(game().ClockEnabled());
+  Escape();  // closes the menu
+  ASSERT_TRUE(Steps(2));
+  Click("Options");
+  ASSERT_TRUE(Steps(2));
+  EXPECT_FALSE(game().ClockEnabled());
+}
+
+}  // namespace
+}  // namespace krattle

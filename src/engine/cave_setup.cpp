@@ -25,6 +25,7 @@ void LoadCaveParameters(CaveRun& run, const CaveSet& set, int cave, int level) {
   run.Params = LoadCaveParams(set, cave, level);
   const std::uint8_t stored = run.Params.CaveTime;
   run.Values.TimeLeft = stored == 255 ? 255 : static_cast<std::uint8_t>(stored + 1);
+  run.Values.ClockTicked = false;
   run.Values.HighScore = static_cast<std::int32_t>(set.BestScore());
   run.State.InBoxCounter = run.Params.InBox;
 }

@@ -80,6 +80,9 @@ enum GamePhase : std::uint8_t {
 // Game-flow values that the engine's rules change (diamonds, clocks, the exit).
 struct GameValues {
   std::uint8_t TimeLeft = 0;
+  // TimeLeft starts one above the stored time and the first clock tick takes that unit; a
+  // clock taken meanwhile moves TimeLeft, so the start value alone cannot tell the tick apart.
+  bool ClockTicked = false;
   std::int32_t Score = 0;
   std::uint8_t Lives = 3;
   std::int32_t NextBonusScore = 500;

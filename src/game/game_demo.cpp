@@ -44,12 +44,10 @@ void Game::PlayDemoClick() {
 
 void Game::PlayNextDemo() {
   if (!AnyDemo()) {
+    // Nothing to show: a game in progress goes on. A chain whose demos are gone must end, or
+    // every demo end would land here again and never reach the title screen.
     flow_.DemoChain = false;
     RestartAttract();
-    if (flow_.ScreenMode == smGame) {
-      RestoreSavedPosition();
-      flow_.ScreenMode = smTitle;
-    }
     return;
   }
   std::uint8_t cave = flow_.CurrentCave < CaveCount ? flow_.CurrentCave : 0, level = 0;

@@ -9,6 +9,7 @@ ClockExpiries PlayClockTick(CaveRun& run, EngineHost& host, ClockDemo demo, bool
   if (v.GamePhase != gpPlay || !s.PlayerBorn) return out;
   if (v.TimeLeft == 1 && host.DemoPlaying()) host.FinishPlayback();
   if (v.TimeLeft > 0) --v.TimeLeft;
+  v.ClockTicked = true;
   if (v.TimeLeft <= 10) host.PlaySound(23);
 
   const bool playing = demo == ClockDemo::Playing || demo == ClockDemo::PlayingNoMagicStamp;

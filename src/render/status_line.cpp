@@ -63,9 +63,11 @@ class StatusPainter {
 
 void StatusPainter::Born() {
   DiamondCounters();
-  // Until the first clock tick the time still holds its start value, one above the stored time.
+  // Until the first clock tick the time holds the extra unit that tick takes (a stored 255 has
+  // none); a clock taken meanwhile adds to it.
   const int timeLeft = run_.Values.TimeLeft;
-  const int shown = timeLeft == P().CaveTime + 1 ? timeLeft - 1 : timeLeft;
+  const bool extraUnit = !run_.Values.ClockTicked && P().CaveTime != 255 && timeLeft > 0;
+  const int shown = extraUnit ? timeLeft - 1 : timeLeft;
   Text(260, ZeroPad(shown, 3), 2);
   RightField();
 }

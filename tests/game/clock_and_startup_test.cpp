@@ -16,14 +16,22 @@ TEST_F(ClockTest, CaveTimeCountsOnlyInPlayOnceDravikIsBorn) {
   game().ClockTick();
   EXPECT_EQ(values().TimeLeft, start);  // not born yet
   runner().FramesUntil([&] { return game().Run().State.PlayerBorn; }, 100);
+  EXPECT_FALSE(values().ClockTicked);
   game().ClockTick();
   EXPECT_EQ(values().TimeLeft, start - 1);
+  EXPECT_TRUE(values().ClockTicked);
   values().TimeLeft = 11;
   game().ClockTick();
   EXPECT_EQ(runner().Sound.Played(23), 1);
   game().KeyDown(keys::Letter('P'));
   game().ClockTick();
   EXPECT_EQ(values().TimeLeft, 10);
+  // Losing a life starts the cave again, its clock not yet ticked.
+  game().KeyDown(keys::Letter('P'));
+  game().KeyDown(keys::Escape);
+  ASSERT_EQ(phase(), gpCover);
+  EXPECT_EQ(values().TimeLeft, start);
+  EXPECT_FALSE(values().ClockTicked);
 }
 
 TEST_F(ClockTest, HighScoresAndPictureAlternateEveryFiveTicks) {

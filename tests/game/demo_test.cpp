@@ -355,6 +355,28 @@ TEST_F(ChainTest, PlayDemoFromTheMenuStartsAtTheCurrentCave) {
   EXPECT_EQ(Watch(), (std::vector<int>{1}));
 }
 
+TEST_F(ChainTest, PlayDemoInASetWithoutDemosLeavesTheGameRunning) {
+  UsePlayable();
+  StartAt(5, 2);
+  RunToPlay();
+  values().Score = 70;
+  values().Lives = 2;
+  game().ClockTick();
+  game().ClockTick();
+  ASSERT_LT(flow().AttractCountdown, 10);
+  game().PlayDemoClick();
+  EXPECT_EQ(flow().AttractCountdown, 10);  // the title's wait starts over
+  EXPECT_FALSE(flow().DemoPlaying);
+  EXPECT_FALSE(flow().DemoChain);
+  runner().Frames(40);
+  EXPECT_EQ(flow().ScreenMode, smGame);
+  EXPECT_EQ(phase(), gpPlay);
+  EXPECT_EQ(flow().CurrentCave, 5);
+  EXPECT_EQ(flow().CurrentLevel, 2);
+  EXPECT_EQ(values().Lives, 2);
+  EXPECT_EQ(values().Score, 70);
+}
+
 TEST_F(ChainTest, NDuringPlaybackJumpsToTheNextDemo) {
   auto s = PlayableSet();
   for (int c : {0, 3, 8}) PutDemo(*s, c, {49, 49, 49});

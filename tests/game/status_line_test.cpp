@@ -5,7 +5,10 @@
 #include <map>
 #include <string>
 
+#include "game/play_clock.h"
 #include "render/recording_canvas.h"
+#include "support/recording_host.h"
+#include "support/test_cave.h"
 
 namespace krattle {
 namespace {
@@ -125,8 +128,38 @@ TEST_F(StatusTest, InPlayShowsCountersTimeAndScore) {
   EXPECT_EQ(p.Texts[352], "004321");
   EXPECT_EQ(p.Icons.size(), 1u);
   EXPECT_EQ(p.Icons[74], 83);
+  run.Values.ClockTicked = true;
   run.Values.TimeLeft = 149;
   EXPECT_EQ(Draw().Texts[260], "149");
+}
+
+// The first clock tick takes the extra unit the cave starts with, whatever a clock added before.
+TEST_F(StatusTest, TheTimeDropsItsExtraUnitOnlyUntilTheFirstClockTick) {
+  test::TestCave c;
+  c.Paint(5, 5, {"Ec"});
+  c.A(FieldA::InBox) = 0;
+  c.A(FieldA::CaveTime) = 150;
+  c.B(FieldB::ExtraTime) = 101;  // +1
+  test::RecordingHost host;
+  c.Start(&host);
+  c.Tick(4);
+  ASSERT_TRUE(c.Run().State.PlayerBorn);
+  auto shown = [&] {
+    DrawStatusLine(canvas, view, c.Run(), status, {0, 0});
+    return Read(canvas.Pending(), view.StatusX).Texts[260];
+  };
+  EXPECT_EQ(shown(), "150");
+  c.Tick(1, test::Right());
+  ASSERT_EQ(c.Run().Values.TimeLeft, 152);
+  EXPECT_EQ(shown(), "151");  // taken before the first tick
+  PlayClockTick(c.Run(), host);
+  ASSERT_EQ(c.Run().Values.TimeLeft, 151);
+  EXPECT_EQ(shown(), "151");  // the start value again, but the clock has ticked
+
+  // A cave that starts again has not ticked.
+  c.Start(&host);
+  c.Tick(4);
+  EXPECT_EQ(shown(), "150");
 }
 
 TEST_F(StatusTest, EnoughDiamondsShowThreeIconsAndTheExtraValue) {

@@ -12,6 +12,9 @@ class FrameClock {
  public:
   // True when a frame is due at `nowMs`; the frame then counts as run.
   bool FrameDue(long nowMs, int speedMs);
+  // When the frame after the last one is due. A virtual clock jumps straight there; at speed 0
+  // it still moves on by a millisecond.
+  long NextFrameMs(int speedMs) const { return lastFrame_ + (speedMs < 1 ? 1 : speedMs); }
   // True when the game clock ticks at `nowMs`. `on` is whether the clock runs at all.
   bool ClockDue(long nowMs, bool on);
 

@@ -104,18 +104,13 @@ void HeadlessRunner::Frames(long n) {
 }
 
 long HeadlessRunner::FramesUntil(const std::function<bool()>& done, long limit) {
-  // Speed 0 means "as fast as possible"; a millisecond keeps the virtual clock moving.
-  const long interval = std::max(1, game_->Config().Speed);
   for (long k = 0; k < limit; ++k) {
-    while (nextClock_ <= now_) {
-      // A stopped clock misses its ticks rather than catching up later.
-      if (game_->ClockEnabled()) game_->ClockTick();
-      nextClock_ += 1250;
-    }
+    if (clock_.ClockDue(now_, game_->ClockEnabled())) game_->ClockTick();
     ApplyScript();
+    clock_.FrameDue(now_, game_->Config().Speed);
     game_->Frame();
     ++frames_;
-    now_ += interval;
+    now_ = clock_.NextFrameMs(game_->Config().Speed);
     if (done()) return k + 1;
   }
   return limit;

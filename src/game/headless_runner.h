@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/frame_clock.h"
 #include "game/game.h"
 #include "game/test_doubles.h"
 #include "render/recording_canvas.h"
@@ -73,7 +74,7 @@ class HeadlessRunner {
   std::size_t next_ = 0;
   long frames_ = 0;
   long now_ = 0;
-  long nextClock_ = 1250;
+  FrameClock clock_;
   bool started_ = false;
 };
 

@@ -42,6 +42,7 @@ bool Game::LoadWithFallback(std::filesystem::path& configured, const char* fallb
 bool Game::Creation(const StartupOptions& options) {
   run_.Rng.RandomSeed = 10;
   flow_ = FlowState{};
+  demoBackup_.reset();
   view_ = ViewState{};
   settings_.MusicAvailable = true;
   run_.Values.BonusLifeBanner = 0;
@@ -107,6 +108,8 @@ void Game::AfterSetRead(const std::filesystem::path& path) {
   setName_ = name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string();
   flow_.CaveSetLoaded = true;
   menu_.DemoEnabled = true;
+  // A backup taken from the set just replaced must not be written into this one.
+  demoBackup_.reset();
   flow_.DemoRecording = flow_.DemoPlaying = false;
   flow_.CurrentCave = flow_.CurrentLevel = 0;
   run_.Values.Score = 0;
@@ -253,6 +256,7 @@ bool Game::AnyDemo() const {
 
 // The editor comes later; an editor test has nowhere else to return to.
 void Game::ReturnToEditor() {
+  RestoreAbandonedDemo();
   flow_.ScreenMode = smTitle;
   RestartAttract();
 }

@@ -160,6 +160,8 @@ void Game::Stop() {
 }
 
 void Game::RestoreSavedPosition() {
+  // Every way out of a recording but its end comes through here.
+  RestoreAbandonedDemo();
   flow_.DemoChain = flow_.DemoRecording = flow_.DemoPlaying = false;
   GameValues& v = run_.Values;
   std::uint8_t cave = set_->SavedCave(), level = set_->SavedLevel();

@@ -110,6 +110,7 @@ void Game::AfterSetRead(const std::filesystem::path& path) {
   menu_.DemoEnabled = true;
   // A backup taken from the set just replaced must not be written into this one.
   demoBackup_.reset();
+  saveFailureShown_ = false;
   flow_.DemoRecording = flow_.DemoPlaying = false;
   flow_.CurrentCave = flow_.CurrentLevel = 0;
   run_.Values.Score = 0;

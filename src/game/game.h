@@ -168,6 +168,7 @@ class Game : public EngineHost {
   std::filesystem::path setFile_;
   std::string setName_;
   bool clockEnabled_ = false;
+  bool saveFailureShown_ = false;  // once per set until a save succeeds
   bool quit_ = false;
 };
 

@@ -65,9 +65,21 @@ bool Game::Creation(const StartupOptions& options) {
   if (!LoadWithFallback(paths_.Sounds, "data/Krattle/Sounds.kwv", "sound set", AssetKind::Sounds))
     return false;
 
-  const bool fromCommandLine = options.Args.size() == 1 && PassesSizeTest(options.Args[0]);
-  const std::filesystem::path setPath =
-      fromCommandLine ? std::filesystem::path(options.Args[0]) : options.LastCaveSet;
+  bool fromCommandLine = false;
+  std::filesystem::path setPath = options.LastCaveSet;
+  if (options.Args.size() == 1) {
+    const std::string why = SizeTestFailure(options.Args[0]);
+    fromCommandLine = why.empty();
+    if (fromCommandLine) {
+      setPath = options.Args[0];
+    } else {
+      // A mistyped name would otherwise end in a title screen that ignores every key.
+      io_.Ask.Message("Cannot open the cave set: " + why + ".", "Krattle");
+    }
+  }
+  // The very first start has nothing remembered: the set that comes with the program.
+  if (setPath.empty() && PassesSizeTest(programDir_ / "Levels" / "Krattle.kcv"))
+    setPath = programDir_ / "Levels" / "Krattle.kcv";
   if (!setPath.empty() && PassesSizeTest(setPath)) {
     auto fresh = std::make_unique<CaveSet>();
     const CaveSetResult r = ReadCaveSet(setPath, *fresh);

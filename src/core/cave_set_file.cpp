@@ -21,9 +21,21 @@ bool PassesSizeTest(const fs::path& path) {
   return (size / 128) * 128 == static_cast<std::uintmax_t>(CaveSetSize);
 }
 
+std::string SizeTestFailure(const fs::path& path) {
+  if (PassesSizeTest(path)) return {};
+  const std::string name = "\"" + path.string() + "\"";
+  std::error_code ec;
+  const auto status = fs::status(path, ec);
+  if (status.type() == fs::file_type::not_found) return name + " does not exist";
+  if (ec) return "cannot look at " + name + ": " + ec.message();
+  if (status.type() != fs::file_type::regular) return name + " is not a file";
+  const auto size = fs::file_size(path, ec);
+  if (ec) return "cannot measure " + name + ": " + ec.message();
+  return name + " is not a cave set: " + std::to_string(size) + " bytes";
+}
+
 CaveSetResult ReadCaveSet(const fs::path& path, CaveSet& set) {
-  if (!PassesSizeTest(path))
-    return {CaveSetStatus::WrongSize, "\"" + path.string() + "\" is not a cave set (wrong size)"};
+  if (!PassesSizeTest(path)) return {CaveSetStatus::WrongSize, SizeTestFailure(path)};
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     return {CaveSetStatus::ReadError,

@@ -25,6 +25,9 @@ struct CaveSetResult {
 // Files of 96000..96127 bytes pass; anything else (or a file we cannot measure) does not.
 bool PassesSizeTest(const std::filesystem::path& path);
 
+// Why a file fails the size test, naming the file; empty when it passes.
+std::string SizeTestFailure(const std::filesystem::path& path);
+
 // Reads the first 96000 bytes and upgrades the format. On any failure `set` is unchanged.
 CaveSetResult ReadCaveSet(const std::filesystem::path& path, CaveSet& set);
 

@@ -1,5 +1,6 @@
 #include "core/file_bytes.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -35,6 +36,15 @@ IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& b
   auto fail = [&](const std::string& what) {
     return IoResult::Fail("cannot write \"" + path.string() + "\": " + what);
   };
+  // The rename would replace a file the user has protected (or cannot write at all); root passes
+  // access() for any file, so the owner's write bit counts too.
+  struct stat old {};
+  const bool exists = ::stat(path.c_str(), &old) == 0;
+  if (exists && ((old.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0))
+    return IoResult::Fail("\"" + path.string() + "\" is read-only");
+  // A replaced file keeps its permissions; mkstemp makes the file private, and a new set is an
+  // ordinary document.
+  const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
   const fs::path dir = path.parent_path();
   std::string tmpl =
       (dir.empty() ? fs::path(".") : dir).string() + "/." + path.filename().string() + ".XXXXXX";
@@ -56,18 +66,20 @@ IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& b
     data += n;
     left -= std::size_t(n);
   }
+  // Only root may hand the file back to its owner; for anyone else the file was theirs anyway.
+  if (exists && ::geteuid() == 0 && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+  }
   // Without the flush a crash right after the rename could leave an empty file behind.
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    int err = errno;
+  bool written = ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+  int err = errno;
+  if (::close(fd) != 0 && written) {
+    written = false;
+    err = errno;
+  }
+  if (!written) {
     ::unlink(name.data());
     return fail(std::strerror(err));
   }
-  // mkstemp makes the file private; a saved set is an ordinary document.
-  std::error_code ec;
-  fs::permissions(name.data(),
-                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                      fs::perms::others_read,
-                  ec);
   if (std::rename(name.data(), path.c_str()) != 0) {
     int err = errno;
     ::unlink(name.data());

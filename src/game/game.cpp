@@ -42,6 +42,7 @@ bool Game::LoadWithFallback(std::filesystem::path& configured, const char* fallb
 bool Game::Creation(const StartupOptions& options) {
   run_.Rng.RandomSeed = 10;
   flow_ = FlowState{};
+  demoBackup_.reset();
   view_ = ViewState{};
   settings_.MusicAvailable = true;
   run_.Values.BonusLifeBanner = 0;
@@ -64,9 +65,21 @@ bool Game::Creation(const StartupOptions& options) {
   if (!LoadWithFallback(paths_.Sounds, "data/Krattle/Sounds.kwv", "sound set", AssetKind::Sounds))
     return false;
 
-  const bool fromCommandLine = options.Args.size() == 1 && PassesSizeTest(options.Args[0]);
-  const std::filesystem::path setPath =
-      fromCommandLine ? std::filesystem::path(options.Args[0]) : options.LastCaveSet;
+  bool fromCommandLine = false;
+  std::filesystem::path setPath = options.LastCaveSet;
+  if (options.Args.size() == 1) {
+    const std::string why = SizeTestFailure(options.Args[0]);
+    fromCommandLine = why.empty();
+    if (fromCommandLine) {
+      setPath = options.Args[0];
+    } else {
+      // A mistyped name would otherwise end in a title screen that ignores every key.
+      io_.Ask.Message("Cannot open the cave set: " + why + ".", "Krattle");
+    }
+  }
+  // The very first start has nothing remembered: the set that comes with the program.
+  if (setPath.empty() && PassesSizeTest(programDir_ / "Levels" / "Krattle.kcv"))
+    setPath = programDir_ / "Levels" / "Krattle.kcv";
   if (!setPath.empty() && PassesSizeTest(setPath)) {
     auto fresh = std::make_unique<CaveSet>();
     const CaveSetResult r = ReadCaveSet(setPath, *fresh);
@@ -107,6 +120,9 @@ void Game::AfterSetRead(const std::filesystem::path& path) {
   setName_ = name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string();
   flow_.CaveSetLoaded = true;
   menu_.DemoEnabled = true;
+  // A backup taken from the set just replaced must not be written into this one.
+  demoBackup_.reset();
+  saveFailureShown_ = false;
   flow_.DemoRecording = flow_.DemoPlaying = false;
   flow_.CurrentCave = flow_.CurrentLevel = 0;
   run_.Values.Score = 0;
@@ -253,6 +269,7 @@ bool Game::AnyDemo() const {
 
 // The editor comes later; an editor test has nowhere else to return to.
 void Game::ReturnToEditor() {
+  RestoreAbandonedDemo();
   flow_.ScreenMode = smTitle;
   RestartAttract();
 }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/cave_set.h"
@@ -139,6 +140,9 @@ class Game : public EngineHost {
   void LeaveDemo(bool restore, bool recorded);
   void CompleteDemoEnd();
   void DemoClockTick();
+  // A recording overwrites the cave's demo as it goes; the old one is kept until it finishes.
+  void BackUpDemo(int cave);
+  void RestoreAbandonedDemo();
 
   // High scores: the name dialog after a qualifying game over.
   void EnterHighScoreName();
@@ -158,12 +162,14 @@ class Game : public EngineHost {
   MenuState menu_;
   HighScoreTable highScores_;
   DemoState demo_;
-  bool inTick_ = false;  // an engine tick is running
+  std::optional<DemoBackup> demoBackup_;  // set while a recording is unfinished
+  bool inTick_ = false;                   // an engine tick is running
   ResourcePaths paths_;
   std::filesystem::path programDir_ = ".";
   std::filesystem::path setFile_;
   std::string setName_;
   bool clockEnabled_ = false;
+  bool saveFailureShown_ = false;  // once per set until a save succeeds
   bool quit_ = false;
 };
 

@@ -17,6 +17,8 @@ constexpr std::uint16_t kNever = 0xFFFF;
 
 void Game::RecordDemoClick() {
   if (!flow_.CaveSetLoaded && !flow_.EditorActive) return;
+  // A second Shift+D gives up the first recording before the second one takes its backup.
+  RestoreAbandonedDemo();
   demo_ = DemoState{};
   demo_.Run = 1;  // the open run of no input stands for the first tick, which is never stored
   flow_.DemoRecording = true;
@@ -24,7 +26,8 @@ void Game::RecordDemoClick() {
   flow_.DemoChain = false;
   flow_.DemoIndex = 0;
   const int cave = flow_.CurrentCave;
-  // Until the recording is complete the cave has no demo: Escape leaves it without one.
+  BackUpDemo(cave);
+  // Until the recording is complete the cave has no demo to play.
   set_->SetDemoPresent(cave, false);
   set_->DemoLevel(cave) = flow_.CurrentLevel;
   set_->SetAmoebaExpiryTick(cave, kNever);
@@ -43,6 +46,7 @@ void Game::PlayDemoClick() {
 }
 
 void Game::PlayNextDemo() {
+  RestoreAbandonedDemo();
   if (!AnyDemo()) {
     // Nothing to show: a game in progress goes on. A chain whose demos are gone must end, or
     // every demo end would land here again and never reach the title screen.
@@ -140,6 +144,7 @@ void Game::EndRecording(DemoEnd why) {
   if (!flow_.DemoRecording || demo_.Finished) return;
   demo_.Finished = true;
   demo_.Outcome.Why = why;
+  demoBackup_.reset();
   const int cave = flow_.CurrentCave;
   set_->SetDemoPresent(cave, true);
   set_->SetDemoLength(cave, static_cast<std::uint16_t>(flow_.DemoIndex));
@@ -201,6 +206,31 @@ void Game::CompleteDemoEnd() {
     run_.State.AmoebaSoundOn = run_.State.MagicWallSoundOn = false;
   }
   if (demo_.RestoreAtEnd) RestoreSavedPosition();
+}
+
+void Game::BackUpDemo(int cave) {
+  DemoBackup b;
+  b.Cave = cave;
+  for (int n = 0; n < DemoMaxSteps; ++n) b.Steps[n] = set_->DemoStep(cave, n);
+  // The raw byte: a set from elsewhere may mark its demos with other values than ours.
+  b.Present = set_->A(CaveSet::DemoSlot(cave), FieldA::DemoPresent);
+  b.Level = set_->DemoLevel(cave);
+  b.Length = set_->DemoLength(cave);
+  b.AmoebaExpiry = set_->AmoebaExpiryTick(cave);
+  b.MagicExpiry = set_->MagicExpiryTick(cave);
+  demoBackup_ = b;
+}
+
+void Game::RestoreAbandonedDemo() {
+  if (!demoBackup_) return;
+  const DemoBackup& b = *demoBackup_;
+  for (int n = 0; n < DemoMaxSteps; ++n) set_->SetDemoStep(b.Cave, n, b.Steps[n]);
+  set_->A(CaveSet::DemoSlot(b.Cave), FieldA::DemoPresent) = b.Present;
+  set_->DemoLevel(b.Cave) = b.Level;
+  set_->SetDemoLength(b.Cave, b.Length);
+  set_->SetAmoebaExpiryTick(b.Cave, b.AmoebaExpiry);
+  set_->SetMagicExpiryTick(b.Cave, b.MagicExpiry);
+  demoBackup_.reset();
 }
 
 void Game::DemoClockTick() {

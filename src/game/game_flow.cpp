@@ -32,8 +32,20 @@ void Game::NextPlayableCave() {
 }
 
 void Game::SaveSetIgnoringErrors() {
-  // The game goes on with the set in memory whatever the disk says.
-  if (!setFile_.empty()) (void)SaveCaveSet(setFile_, *set_);
+  // The game goes on with the set in memory whatever the disk says, but the player hears once
+  // that scores and the position will not outlive the program.
+  if (setFile_.empty()) return;
+  const CaveSetResult r = SaveCaveSet(setFile_, *set_);
+  if (r.Ok()) {
+    saveFailureShown_ = false;
+    return;
+  }
+  if (saveFailureShown_) return;
+  saveFailureShown_ = true;
+  io_.Ask.Message("The cave set cannot be saved: " + r.Message +
+                      ".\nThe game goes on, but high scores and the position reached are lost "
+                      "when the program ends.",
+                  "Krattle");
 }
 
 void Game::StartCave() {
@@ -160,6 +172,8 @@ void Game::Stop() {
 }
 
 void Game::RestoreSavedPosition() {
+  // Every way out of a recording but its end comes through here.
+  RestoreAbandonedDemo();
   flow_.DemoChain = flow_.DemoRecording = flow_.DemoPlaying = false;
   GameValues& v = run_.Values;
   std::uint8_t cave = set_->SavedCave(), level = set_->SavedLevel();

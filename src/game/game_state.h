@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/cave_set.h"
+
 namespace krattle {
 
 enum ScreenMode : std::uint8_t { smTitle = 0, smGame = 1, smEditor = 2 };
@@ -52,11 +54,11 @@ struct DemoOutcome {
 
 // The recorder's and the player's counters; FlowState::DemoIndex is the byte in use.
 struct DemoState {
-  int Run = 0;        // ticks left in the run (playback), ticks counted in it (recording)
-  int InputCode = 0;  // playback: the code being applied
-  int RunCode = 0;    // recording: the code of the open run
-  int Step = 0;       // engine-tick counter the amoeba and magic-wall stamps refer to
-  int Ticks = 0;      // engine ticks run since the demo's cave started
+  int Run = 0;           // ticks left in the run (playback), ticks counted in it (recording)
+  int InputCode = 0;     // playback: the code being applied
+  int RunCode = 0;       // recording: the code of the open run
+  int Step = 0;          // engine-tick counter the amoeba and magic-wall stamps refer to
+  int Ticks = 0;         // engine ticks run since the demo's cave started
   bool Started = false;  // the first tick of a recording has passed (it is never stored)
   bool NoStamp = false;  // playback: the magic wall runs out by the clock
   bool AmoebaSwitched = false;
@@ -67,6 +69,18 @@ struct DemoState {
   bool RestoreAtEnd = false;
   bool Recorded = false;
   DemoOutcome Outcome;
+};
+
+// A cave's stored demo as it was before a recording began, so a recording given up half-way
+// costs the player nothing.
+struct DemoBackup {
+  int Cave = 0;
+  std::array<std::uint8_t, DemoMaxSteps> Steps{};
+  std::uint8_t Present = 0;
+  std::uint8_t Level = 0;
+  std::uint16_t Length = 0;
+  std::uint16_t AmoebaExpiry = 0;
+  std::uint16_t MagicExpiry = 0;
 };
 
 // Chosen by the player; the configuration file keeps them between runs.

@@ -53,6 +53,76 @@ TEST_F(CliTest, NewSetWritesTheDefaultSet) {
   EXPECT_NE(RunCli("new-set " + Path("missing/dir/n.kcv")).status, 0);
 }
 
+TEST_F(CliTest, NewSetReplacesAnExistingFileOnlyWhenForced) {
+  ASSERT_EQ(RunCli("new-set " + Path("n.kcv")).status, 0);
+  auto mine = std::make_unique<CaveSet>(NewCaveSet());
+  mine->SetDemoPresent(3, true);
+  ASSERT_TRUE(SaveCaveSet(Path("n.kcv"), *mine).Ok());
+
+  Result r = RunCli("new-set " + Path("n.kcv"));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("\"" + Path("n.kcv") + "\" already exists"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("--force"), std::string::npos) << r.err;
+  auto back = std::make_unique<CaveSet>();
+  ASSERT_TRUE(ReadCaveSet(Path("n.kcv"), *back).Ok());
+  EXPECT_EQ(back->Bytes, mine->Bytes);
+
+  for (const std::string& args :
+       {"new-set --force " + Path("n.kcv"), "new-set " + Path("n.kcv") + " --force"}) {
+    back->SetDemoPresent(3, true);
+    ASSERT_TRUE(SaveCaveSet(Path("n.kcv"), *back).Ok());
+    r = RunCli(args);
+    ASSERT_EQ(r.status, 0) << args << r.err;
+    ASSERT_TRUE(ReadCaveSet(Path("n.kcv"), *back).Ok());
+    EXPECT_EQ(back->Bytes, NewCaveSet().Bytes) << args;
+  }
+  EXPECT_EQ(RunCli("new-set " + Path("a.kcv") + " " + Path("b.kcv")).status, 2);
+  EXPECT_EQ(RunCli("new-set --forced " + Path("a.kcv")).status, 2);
+  EXPECT_FALSE(fs::exists(Path("a.kcv")));
+}
+
+// Every command that reads a set says which file and why it is no set.
+TEST_F(CliTest, AMissingSetIsNamedAsMissing) {
+  std::ofstream(Path("short.kcv")) << "short";
+  const std::vector<std::pair<std::string, std::string>> commands = {
+      {"sim", " --cave 0 --level 0"},
+      {"record", " --cave 0 --level 0 --input ."},
+      {"demo", " --cave 0"},
+      {"generate", " --cave 0 --level 0"},
+      {"shot", " --cave 0 --level 0 --frames 1 --out " + Path("x.png")},
+  };
+  for (const auto& [command, rest] : commands) {
+    Result r = RunCli(command + " " + Path("none.kcv") + rest);
+    EXPECT_NE(r.status, 0) << command;
+    EXPECT_NE(r.err.find("\"" + Path("none.kcv") + "\" does not exist"), std::string::npos)
+        << command << ": " << r.err;
+    r = RunCli(command + " " + Path("short.kcv") + rest);
+    EXPECT_NE(r.status, 0) << command;
+    EXPECT_NE(r.err.find("\"" + Path("short.kcv") + "\" is not a cave set: 5 bytes"),
+              std::string::npos)
+        << command << ": " << r.err;
+  }
+}
+
+TEST_F(CliTest, CavesAreNamedByLetterOrNumber) {
+  ASSERT_EQ(RunCli("new-set " + Path("s.kcv")).status, 0);
+  const std::string sim = "sim " + Path("s.kcv") + " --level 0 --ticks 3 --cave ";
+  const Result byNumber = RunCli(sim + "16");
+  ASSERT_EQ(byNumber.status, 0) << byNumber.err;
+  for (const char* letter : {"Q", "q"}) {
+    const Result r = RunCli(sim + letter);
+    ASSERT_EQ(r.status, 0) << letter << r.err;
+    EXPECT_EQ(r.out, byNumber.out) << letter;
+  }
+  EXPECT_EQ(RunCli(sim + "a").out, RunCli(sim + "0").out);
+  EXPECT_EQ(RunCli(sim + "t").out, RunCli(sim + "19").out);
+  for (const char* bad : {"U", "u", "AB", "@", "20"}) {
+    const Result r = RunCli(sim + bad);
+    EXPECT_EQ(r.status, 2) << bad;
+    EXPECT_NE(r.err.find("A..T or 0..19"), std::string::npos) << bad << r.err;
+  }
+}
+
 TEST_F(CliTest, SimRefusesBadInput) {
   ASSERT_EQ(RunCli("new-set " + Path("s.kcv")).status, 0);
   {

@@ -102,7 +102,7 @@ TEST_F(DemoTest, AFullDemoEndsTheRecordingAfterSixHundredBytes) {
   EXPECT_EQ(flow().ScreenMode, smTitle);
 }
 
-TEST_F(DemoTest, FinishingARecordingWritesTheSetAndEscapeLeavesNoDemo) {
+TEST_F(DemoTest, FinishingARecordingWritesTheSet) {
   const auto dir = TempDir("demo_save");
   const auto file = dir / "Rec.kcv";
   ASSERT_TRUE(SaveCaveSet(file, *PlayableSet()).Ok());
@@ -112,16 +112,109 @@ TEST_F(DemoTest, FinishingARecordingWritesTheSetAndEscapeLeavesNoDemo) {
   ASSERT_TRUE(ReadCaveSet(file, onDisk).Ok());
   EXPECT_TRUE(onDisk.DemoPresent(0));
   EXPECT_EQ(onDisk.DemoLength(0), 2);
+}
 
-  // A second recording given up half-way leaves the cave without its old demo.
-  flow().CurrentCave = 0;
-  game().KeyDown(keys::Letter('D'), keys::ShiftBit);
-  EXPECT_TRUE(flow().DemoRecording);
-  RunToPlay();
-  runner().Frames(40);
+// A cave whose old demo carries a stamp, a level and odd bytes, so a partial restore shows.
+class AbandonedRecordingTest : public DemoTest {
+ protected:
+  void SetUp() override {
+    auto s = PlayableSet();
+    PutDemo(*s, 0, {3, 50, 1, 49}, 2);
+    s->SetAmoebaExpiryTick(0, 7);
+    s->SetMagicExpiryTick(0, 0);
+    s->SetDemoStep(0, 599, 77);  // past the demo's length, still the cave's bytes
+    file_ = TempDir("demo_abandon") / "Old.kcv";
+    ASSERT_TRUE(SaveCaveSet(file_, *s).Ok());
+    ASSERT_TRUE(game().LoadCaveSet(file_));
+    before_ = game().Set().Bytes;
+  }
+  // Starts a recording of cave 0 with Shift+D and plays into it far enough to overwrite bytes.
+  void StartRecording() {
+    flow().CurrentCave = 0;
+    flow().CurrentLevel = 0;
+    flow().TitlePicture = false;
+    game().KeyDown(keys::Letter('D'), keys::ShiftBit);
+    ASSERT_TRUE(flow().DemoRecording);
+    RunToPlay();
+    runner().Keys.Press(keys::Right);
+    runner().Frames(200);
+    runner().Keys.ReleaseAll();
+    ASSERT_FALSE(game().Demo().Finished);
+    ASSERT_NE(game().Set().Bytes, before_);
+  }
+  std::filesystem::path file_;
+  std::array<std::uint8_t, CaveSetSize> before_{};
+};
+
+TEST_F(AbandonedRecordingTest, EscapeKeepsTheOldDemoAndItStillPlays) {
+  StartRecording();
   game().KeyDown(keys::Escape);
   EXPECT_EQ(flow().ScreenMode, smTitle);
-  EXPECT_FALSE(game().Set().DemoPresent(0));
+  EXPECT_FALSE(flow().DemoRecording);
+  EXPECT_TRUE(game().Set().Bytes == before_);
+  EXPECT_EQ(PlayStoredDemo(runner(), 0).Why, DemoEnd::Length);
+
+  // A later save of the set (a new game's start) writes the old demo, not the lost one.
+  runner().Frames(200);
+  StartAt(0, 0);
+  CaveSet onDisk, old;
+  old.Bytes = before_;
+  ASSERT_TRUE(ReadCaveSet(file_, onDisk).Ok());
+  for (int n = 0; n < DemoMaxSteps; ++n) ASSERT_EQ(onDisk.DemoStep(0, n), old.DemoStep(0, n)) << n;
+  EXPECT_EQ(onDisk.DemoLength(0), 3);
+  EXPECT_EQ(onDisk.DemoLevel(0), 2);
+  EXPECT_EQ(onDisk.AmoebaExpiryTick(0), 7);
+  EXPECT_EQ(onDisk.MagicExpiryTick(0), 0);
+  EXPECT_TRUE(onDisk.DemoPresent(0));
+}
+
+TEST_F(AbandonedRecordingTest, StopQAndASecondRecordingGiveItBackToo) {
+  StartRecording();
+  game().Stop();
+  EXPECT_TRUE(game().Set().Bytes == before_);
+
+  StartRecording();
+  game().KeyDown(keys::Letter('Q'));
+  EXPECT_TRUE(game().Set().Bytes == before_);
+
+  // Shift+D again while recording starts over from the old demo, and Escape then restores it.
+  StartRecording();
+  game().KeyDown(keys::Letter('D'), keys::ShiftBit);
+  RunToPlay();
+  runner().Frames(50);
+  game().KeyDown(keys::Escape);
+  EXPECT_TRUE(game().Set().Bytes == before_);
+}
+
+TEST_F(AbandonedRecordingTest, LoadingAnotherSetLeavesBothSetsAlone) {
+  StartRecording();
+  const auto other = TempDir("demo_abandon_other") / "Other.kcv";
+  auto s = PlayableSet();
+  ASSERT_TRUE(SaveCaveSet(other, *s).Ok());
+  ASSERT_TRUE(game().LoadCaveSet(other));
+  EXPECT_FALSE(flow().DemoRecording);
+  EXPECT_TRUE(game().Set().Bytes == s->Bytes);
+  game().KeyDown(keys::Escape);
+  EXPECT_TRUE(game().Set().Bytes == s->Bytes);
+  CaveSet onDisk;
+  ASSERT_TRUE(ReadCaveSet(file_, onDisk).Ok());
+  EXPECT_TRUE(onDisk.Bytes == before_);
+}
+
+TEST_F(AbandonedRecordingTest, ARecordingToItsEndReplacesTheOldDemo) {
+  StartRecording();
+  game().StopDemo(DemoEnd::Stopped);
+  EXPECT_TRUE(game().Set().DemoPresent(0));
+  EXPECT_EQ(game().Set().DemoLevel(0), 0);
+  EXPECT_NE(game().Set().DemoLength(0), 3);
+  const auto recorded = game().Set().Bytes;
+  // The title screen that follows gives nothing back.
+  runner().Frames(200);
+  game().KeyDown(keys::Escape);
+  EXPECT_TRUE(game().Set().Bytes == recorded);
+  CaveSet onDisk;
+  ASSERT_TRUE(ReadCaveSet(file_, onDisk).Ok());
+  EXPECT_TRUE(onDisk.Bytes == recorded);
 }
 
 TEST_F(DemoTest, RecordingStampsTheClockEventsWithTheDemoStep) {

@@ -321,6 +321,52 @@ TEST_F(FlowTest, AnUnwritableSetFileDoesNotStopTheGame) {
   EXPECT_EQ(game().Set().SavedLives(), 3);  // kept in memory
 }
 
+// An installed set the player may not write: the first lost save is reported, naming the file.
+TEST_F(FlowTest, AReadOnlySetFileIsReportedOnceAndTheGameGoesOn) {
+  namespace fs = std::filesystem;
+  const auto dir = TempDir("readonly_set");
+  const fs::path file = dir / "Installed.kcv", other = dir / "Other.kcv";
+  for (const auto& f : {file, other}) {
+    ASSERT_TRUE(SaveCaveSet(f, *PlayableSet()).Ok());
+    fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  }
+  auto failures = [&] {
+    std::vector<std::string> out;
+    for (const auto& s : runner().Dialogs.Shown)
+      if (s.find("cannot be saved") != std::string::npos) out.push_back(s);
+    return out;
+  };
+  ASSERT_TRUE(game().LoadCaveSet(file));
+  StartAt(0, 0);
+  ASSERT_EQ(failures().size(), 1u);
+  EXPECT_NE(failures()[0].find("\"" + file.string() + "\" is read-only"), std::string::npos)
+      << failures()[0];
+  EXPECT_EQ(phase(), gpCover);
+  EXPECT_EQ(game().Set().SavedLives(), 3);
+
+  // A game over with a high score fails to save too, without a second message.
+  RunToPlay();
+  values().Lives = 1;
+  values().Score = 5000;
+  runner().Dialogs.Typed.push_back("ME");
+  game().KeyDown(keys::Escape);
+  EXPECT_EQ(game().HighScores()[0].Name, "ME");
+  EXPECT_EQ(failures().size(), 1u);
+
+  // Once a save has worked, the next failure is news again.
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+  StartAt(0, 0);
+  fs::permissions(file, fs::perms::owner_write, fs::perm_options::remove);
+  StartAt(1, 0);
+  EXPECT_EQ(failures().size(), 2u);
+  // And so is the first failure of another set.
+  ASSERT_TRUE(game().LoadCaveSet(other));
+  StartAt(0, 0);
+  ASSERT_EQ(failures().size(), 3u);
+  EXPECT_NE(failures()[2].find("Other.kcv"), std::string::npos);
+  fs::remove_all(dir);
+}
+
 TEST_F(FlowTest, RestoredPositionsSkipIntermissionsAndMapEndedGamesToTheNextCave) {
   auto set = PlayableSet();
   set->SavedCave() = 17;

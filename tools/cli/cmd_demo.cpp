@@ -25,7 +25,7 @@ int DemoCommand(const Args& args) {
       if (i + 1 >= args.size()) return fail(a + " needs a value");
       const std::string& v = args[++i];
       if (a == "--cave") {
-        if (!ParseInt(v, 0, 19, cave)) return fail("cave must be 0..19");
+        if (!ParseCave(v, cave)) return fail("cave must be A..T or 0..19");
         haveCave = true;
       } else if (!ParseInt(v, 0, 99, speed)) {
         return fail("speed must be 0..99");
@@ -38,7 +38,7 @@ int DemoCommand(const Args& args) {
   }
   if (path.empty() || !haveCave)
     return fail("usage: krattle-cli demo SET.kcv --cave C [--speed MS]");
-  if (!PassesSizeTest(path)) return fail("'" + path + "' is not a cave set (wrong size)");
+  if (const auto why = SizeTestFailure(path); !why.empty()) return fail(why);
 
   auto runner = std::make_unique<HeadlessRunner>();
   Game& game = runner->game();

@@ -19,7 +19,7 @@ int GenerateCommand(const Args& args) {
     if (a == "--cave" || a == "--level") {
       if (i + 1 >= args.size()) return fail(a + " needs a value");
       const std::string& v = args[++i];
-      if (a == "--cave" && !ParseInt(v, 0, 19, cave)) return fail("cave must be 0..19");
+      if (a == "--cave" && !ParseCave(v, cave)) return fail("cave must be A..T or 0..19");
       if (a == "--level" && !ParseInt(v, 0, 4, level)) return fail("level must be 0..4");
     } else if (path.empty() && !a.empty() && a[0] != '-') {
       path = a;
@@ -29,7 +29,7 @@ int GenerateCommand(const Args& args) {
   }
   if (path.empty()) return fail("no cave-set file given");
   if (cave < 0 || level < 0) return fail("--cave and --level are required");
-  if (!PassesSizeTest(path)) return fail("'" + path + "' is not a cave set (wrong size)");
+  if (const auto why = SizeTestFailure(path); !why.empty()) return fail(why);
 
   auto set = std::make_unique<CaveSet>();
   auto read = ReadCaveSet(path, *set);

@@ -27,7 +27,7 @@ int RecordCommand(const Args& args) {
       if (i + 1 >= args.size()) return fail(a + " needs a value");
       const std::string& v = args[++i];
       if (a == "--cave") {
-        if (!ParseInt(v, 0, 19, cave)) return fail("cave must be 0..19");
+        if (!ParseCave(v, cave)) return fail("cave must be A..T or 0..19");
         haveCave = true;
       } else if (a == "--level") {
         if (!ParseInt(v, 0, 4, level)) return fail("level must be 0..4");
@@ -46,7 +46,7 @@ int RecordCommand(const Args& args) {
     return fail("usage: krattle-cli record SET.kcv --cave C --level L --input MOVES");
   const MovesParse parsed = ParseMoves(moves);
   if (!parsed.Error.empty()) return fail(parsed.Error);
-  if (!PassesSizeTest(path)) return fail("'" + path + "' is not a cave set (wrong size)");
+  if (const auto why = SizeTestFailure(path); !why.empty()) return fail(why);
 
   auto runner = std::make_unique<HeadlessRunner>();
   Game& game = runner->game();

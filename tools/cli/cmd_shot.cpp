@@ -54,7 +54,7 @@ int ShotCommand(const Args& args) {
       if (i + 1 >= args.size()) return fail(a + " needs a value");
       const std::string& v = args[++i];
       if (a == "--cave") {
-        if (!ParseInt(v, 0, 19, cave)) return fail("cave must be 0..19");
+        if (!ParseCave(v, cave)) return fail("cave must be A..T or 0..19");
         haveCave = true;
       } else if (a == "--level") {
         if (!ParseInt(v, 0, 4, level)) return fail("level must be 0..4");
@@ -85,6 +85,7 @@ int ShotCommand(const Args& args) {
         "[--zoom 1|2] [--data DIR] [--title] --out FILE.png");
   const KeyScript script = ParseKeyScript(keys);
   if (!script.Error.empty()) return fail(script.Error);
+  if (const auto why = SizeTestFailure(path); !why.empty()) return fail(why);
 
   StartupOptions options;
   options.ProgramDir = data.empty() ? ProgramFolder() : std::filesystem::path(data);
@@ -98,7 +99,6 @@ int ShotCommand(const Args& args) {
     return 1;
   }
   Game& game = runner->game();
-  if (!PassesSizeTest(path)) return fail(path + " is not a cave set (96000 bytes)");
   if (!game.LoadCaveSet(path)) {
     for (const auto& m : runner->Dialogs.Shown) std::fprintf(stderr, "%s\n", m.c_str());
     return 1;

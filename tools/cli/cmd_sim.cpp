@@ -1,4 +1,6 @@
+#include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -29,13 +31,44 @@ bool ParseInt(const std::string& text, long lo, long hi, long& out) {
   return true;
 }
 
+bool ParseCave(const std::string& text, long& out) {
+  if (text.size() == 1) {
+    const int c = std::toupper(static_cast<unsigned char>(text[0]));
+    if (c >= 'A' && c <= 'T') {
+      out = c - 'A';
+      return true;
+    }
+  }
+  return ParseInt(text, 0, 19, out);
+}
+
 int NewSetCommand(const Args& args) {
-  if (args.size() != 1) {
-    std::fprintf(stderr, "usage: krattle-cli new-set OUT.kcv\n");
+  std::string out;
+  bool force = false, bad = false;
+  for (const auto& a : args) {
+    if (a == "--force") {
+      force = true;
+    } else if (out.empty() && !a.starts_with("--")) {
+      out = a;
+    } else {
+      bad = true;
+    }
+  }
+  if (bad || out.empty()) {
+    std::fprintf(stderr, "usage: krattle-cli new-set OUT.kcv [--force]\n");
     return 2;
   }
+  // An existing set holds caves, demos and scores; replacing it takes the user's word.
+  std::error_code ec;
+  if (!force && std::filesystem::exists(out, ec)) {
+    std::fprintf(stderr,
+                 "krattle-cli new-set: \"%s\" already exists; nothing written (--force "
+                 "replaces it)\n",
+                 out.c_str());
+    return 1;
+  }
   auto set = std::make_unique<CaveSet>(NewCaveSet());
-  auto result = SaveCaveSet(args[0], *set);
+  auto result = SaveCaveSet(out, *set);
   if (!result.Ok()) {
     std::fprintf(stderr, "krattle-cli: %s\n", result.Message.c_str());
     return 1;
@@ -62,7 +95,7 @@ int SimCommand(const Args& args) {
       const std::string* v = value(a.c_str());
       if (!v) return fail(a + " needs a value");
       if (a == "--cave") {
-        if (!ParseInt(*v, 0, 19, cave)) return fail("cave must be 0..19");
+        if (!ParseCave(*v, cave)) return fail("cave must be A..T or 0..19");
         haveCave = true;
       } else if (a == "--level") {
         if (!ParseInt(*v, 0, 4, level)) return fail("level must be 0..4");
@@ -82,7 +115,7 @@ int SimCommand(const Args& args) {
   }
   if (path.empty()) return fail("no cave-set file given");
   if (!haveCave || !haveLevel) return fail("--cave and --level are required");
-  if (!PassesSizeTest(path)) return fail("'" + path + "' is not a cave set (wrong size)");
+  if (const auto why = SizeTestFailure(path); !why.empty()) return fail(why);
 
   auto set = std::make_unique<CaveSet>();
   auto read = ReadCaveSet(path, *set);

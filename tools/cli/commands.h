@@ -21,4 +21,7 @@ int GenerateCommand(const Args& args);
 // Parses a whole decimal number in [lo, hi]; false when it is not one.
 bool ParseInt(const std::string& text, long lo, long hi, long& out);
 
+// A cave as the player names it (a letter A..T, either case) or by its number 0..19.
+bool ParseCave(const std::string& text, long& out);
+
 }  // namespace krattle::cli

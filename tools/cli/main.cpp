@@ -14,7 +14,7 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"new-set", "new-set OUT.kcv", krattle::cli::NewSetCommand},
+    {"new-set", "new-set OUT.kcv [--force]", krattle::cli::NewSetCommand},
     {"sim", "sim SET.kcv --cave C --level L [--ticks N] [--input MOVES] [--clock K]",
      krattle::cli::SimCommand},
     {"shot",

@@ -1,0 +1,78 @@
+#include "core/file_bytes.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace krattle {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path FreshDir(const std::string& name) {
+  const fs::path dir = fs::temp_directory_path() / ("krattle-bytes-" + name);
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  return dir;
+}
+
+std::vector<std::uint8_t> ReadBack(const fs::path& p) {
+  std::vector<std::uint8_t> out;
+  EXPECT_TRUE(ReadFileBytes(p, 1 << 20, out).Ok);
+  return out;
+}
+
+unsigned ModeOf(const fs::path& p) {
+  struct stat st {};
+  EXPECT_EQ(::stat(p.c_str(), &st), 0);
+  return st.st_mode & 07777;
+}
+
+int FilesIn(const fs::path& dir) {
+  int n = 0;
+  for (const auto& e : fs::directory_iterator(dir)) n += e.is_regular_file() ? 1 : 0;
+  return n;
+}
+
+TEST(WriteFileBytes, AReadOnlyFileIsRefusedAndLeftAsItWas) {
+  const fs::path dir = FreshDir("readonly");
+  const fs::path file = dir / "Mine.kcv";
+  const std::vector<std::uint8_t> old{1, 2, 3};
+  ASSERT_TRUE(WriteFileBytes(file, old).Ok);
+  // Owner read only: refused even for root, who could write it.
+  for (unsigned mode : {0444u, 0400u, 0044u}) {
+    ASSERT_EQ(::chmod(file.c_str(), mode), 0);
+    const IoResult r = WriteFileBytes(file, {9, 9});
+    EXPECT_FALSE(r.Ok) << std::oct << mode;
+    EXPECT_NE(r.Message.find("Mine.kcv"), std::string::npos) << r.Message;
+    EXPECT_NE(r.Message.find("read-only"), std::string::npos) << r.Message;
+    EXPECT_EQ(ModeOf(file), mode);
+  }
+  ASSERT_EQ(::chmod(file.c_str(), 0644), 0);
+  EXPECT_EQ(ReadBack(file), old);
+  EXPECT_EQ(FilesIn(dir), 1);  // no temporary left behind
+  fs::remove_all(dir);
+}
+
+TEST(WriteFileBytes, AReplacedFileKeepsItsPermissionsAndANewOneIsADocument) {
+  const fs::path dir = FreshDir("modes");
+  const fs::path fresh = dir / "New.kcv";
+  ASSERT_TRUE(WriteFileBytes(fresh, {1}).Ok);
+  EXPECT_EQ(ModeOf(fresh), 0644u);
+
+  for (unsigned mode : {0600u, 0640u, 0664u}) {
+    const fs::path file = dir / ("Kept" + std::to_string(mode) + ".kcv");
+    ASSERT_TRUE(WriteFileBytes(file, {1}).Ok);
+    ASSERT_EQ(::chmod(file.c_str(), mode), 0);
+    ASSERT_TRUE(WriteFileBytes(file, {2, 3}).Ok);
+    EXPECT_EQ(ModeOf(file), mode) << std::oct << mode;
+    EXPECT_EQ(ReadBack(file), (std::vector<std::uint8_t>{2, 3}));
+  }
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace krattle

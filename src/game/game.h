@@ -45,6 +45,8 @@ class Game : public EngineHost {
   void ZoomClick();
   void MuteClick();
   void FullScreenClick();
+  // The Info menu's About box.
+  void AboutClick();
 
   // Reads a set file as Load Game does after its dialog. False (and the old set kept) when the
   // file is not a cave set or cannot be read.
@@ -172,6 +174,10 @@ class Game : public EngineHost {
   bool saveFailureShown_ = false;  // once per set until a save succeeds
   bool quit_ = false;
 };
+
+class Texts;
+// The About box as a form, with its texts from `texts`.
+Form AboutForm(const Texts& texts);
 
 // The play order: A B C D Q E F G H R I J K L S M N O P T. With levelStep, T wraps to A one
 // level up (5 wraps to 1).

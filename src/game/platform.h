@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "game/form.h"
 #include "render/canvas.h"
 
 namespace krattle {
@@ -56,6 +57,9 @@ class Dialogs {
   // closing gives nothing.
   virtual std::optional<std::string> InputText(const std::string& title, const std::string& prompt,
                                                int maxLength) = 0;
+  // Shows the form modally: Show(), then the user's changes, until a handler or the close box
+  // closes it.
+  virtual void ShowForm(Form& form) = 0;
 };
 
 // The window and its drawing surface.

@@ -51,6 +51,19 @@ std::optional<std::string> ScriptedDialogs::InputText(const std::string& title,
   return line;
 }
 
+void ScriptedDialogs::ShowForm(Form& form) {
+  Shown.push_back(form.Caption + ": (form " + form.Id + ")");
+  form.Show();
+  std::vector<FormAction> actions;
+  if (!FormAnswers.empty()) {
+    actions = std::move(FormAnswers.front());
+    FormAnswers.pop_front();
+  }
+  for (const FormAction& a : actions) ApplyFormAction(form, a);
+  FormsShown.push_back(form);
+  form.CloseBox();
+}
+
 std::string NullAssets::LoadTiles(const std::filesystem::path& path, int) {
   return Result(path);
 }

@@ -62,6 +62,12 @@ class ScriptedDialogs : public Dialogs {
   void Message(const std::string& text, const std::string& title) override;
   std::optional<std::string> InputText(const std::string& title, const std::string& prompt,
                                        int maxLength) override;
+  void ShowForm(Form& form) override;
+
+  // Answers to forms, one list of actions per form shown; an empty queue closes at once.
+  std::deque<std::vector<FormAction>> FormAnswers;
+  // Each form as it was when the script ended, before its close box.
+  std::vector<Form> FormsShown;
 
   // Typed lines handed out in order (cut to the length the edit allows); an empty queue closes.
   std::deque<std::optional<std::string>> Typed;

@@ -161,12 +161,7 @@ void App::RunCommand(MenuCommand command) {
     case MenuCommand::Zoom: game_->ZoomClick(); break;
     case MenuCommand::FullScreen: game_->FullScreenClick(); break;
     case MenuCommand::Mute: game_->MuteClick(); break;
-    case MenuCommand::About:
-      dialogs_.Message(
-          "Krattle\n\nDig, dodge and collect your way through twenty caves.\n"
-          "Arrow keys move, Space or Ctrl snaps, P pauses, Escape gives up a life.",
-          texts_.Get("Menu", "Info"));
-      break;
+    case MenuCommand::About: game_->AboutClick(); break;
   }
 }
 

@@ -9,6 +9,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/form_renderer.h"
+
 namespace krattle {
 
 namespace fs = std::filesystem;
@@ -21,7 +23,8 @@ std::string FilterExtension(const std::string& filter) {
   return pattern.substr(dot);
 }
 
-void ImGuiDialogs::RunModal(const std::string& title, const std::function<bool()>& body) {
+void ImGuiDialogs::RunModal(const std::string& title, const std::function<bool()>& body,
+                            bool* closeBox) {
   if (!ready_) return;
   ++shown_;
   bool opened = false;
@@ -41,7 +44,7 @@ void ImGuiDialogs::RunModal(const std::string& title, const std::function<bool()
     const ImVec2 centre = ImGui::GetMainViewport()->GetCenter();
     ImGui::SetNextWindowPos(centre, ImGuiCond_Appearing, ImVec2(0.5f, 0.5f));
     bool done = true;
-    if (ImGui::BeginPopupModal(title.c_str(), nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+    if (ImGui::BeginPopupModal(title.c_str(), closeBox, ImGuiWindowFlags_AlwaysAutoResize)) {
       done = body();
       if (done) ImGui::CloseCurrentPopup();
       ImGui::EndPopup();
@@ -179,6 +182,31 @@ std::optional<std::string> ImGuiDialogs::InputText(const std::string& title,
     return cancel || (escapeArmed && ImGui::IsKeyPressed(escape));
   });
   return result;
+}
+
+void ImGuiDialogs::ShowForm(Form& form) {
+  form.Show();
+  while (form.IsOpen() && ready_ && !quit_) {
+    std::string chooser;
+    bool keepOpen = true;
+    RunModal(
+        form.Caption + "##form" + form.Id,
+        [&] {
+          chooser = DrawFormFields(form);
+          if (KeyPressed(ImGuiKey_Escape)) form.CloseBox();
+          return !form.IsOpen() || !chooser.empty();
+        },
+        &keepOpen);
+    if (!keepOpen) form.CloseBox();
+    if (chooser.empty() || !form.IsOpen()) continue;
+    // The chooser is a dialog of its own, run between the form's frames.
+    const FormField& field = form.Field(chooser);
+    const fs::path current = field.Text;
+    const auto picked =
+        OpenFile(current.has_parent_path() ? current.parent_path() : current, field.Filter);
+    if (picked) form.SetText(chooser, picked->string());
+  }
+  if (form.IsOpen()) form.CloseBox();
 }
 
 std::optional<fs::path> ImGuiDialogs::OpenFile(const fs::path& folder, const std::string& filter) {

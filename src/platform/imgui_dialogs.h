@@ -25,6 +25,7 @@ class ImGuiDialogs : public Dialogs {
   DialogAnswer YesNoCancel(const std::string& text, const std::string& title) override;
   DialogAnswer YesNo(const std::string& text, const std::string& title) override;
   void Message(const std::string& text, const std::string& title) override;
+  void ShowForm(Form& form) override;
   std::optional<std::string> InputText(const std::string& title, const std::string& prompt,
                                        int maxLength) override;
 
@@ -36,8 +37,10 @@ class ImGuiDialogs : public Dialogs {
   int Shown() const { return shown_; }
 
  private:
-  // Runs frames until `body` (drawn inside the modal popup) returns true.
-  void RunModal(const std::string& title, const std::function<bool()>& body);
+  // Runs frames until `body` (drawn inside the modal popup) returns true, or until the popup's
+  // close box (shown when `closeBox` is given) clears *closeBox.
+  void RunModal(const std::string& title, const std::function<bool()>& body,
+                bool* closeBox = nullptr);
   DialogAnswer Ask(const std::string& text, const std::string& title, bool cancel);
   std::optional<std::filesystem::path> FileDialog(const std::filesystem::path& folder,
                                                   const std::string& filter, bool save);

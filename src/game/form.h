@@ -1,0 +1,93 @@
+#pragma once
+// A dialog described as data: fields named after their components, and handlers that hold all
+// of its behaviour. The window draws any form with one renderer; the headless runner answers
+// forms from a script. Either way the changes go through the same calls below, so a dialog's
+// logic is tested without a window.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace krattle {
+
+enum class FieldKind : std::uint8_t {
+  Label,     // text only
+  Integer,   // a number with a range and a stepper
+  Check,     // a check box: Value 0 or 1
+  Choice,    // one of Items: Value is the index
+  FileName,  // a path typed or picked with a chooser
+  Button,
+};
+
+struct FormField {
+  std::string Id;  // the component's name
+  FieldKind Kind = FieldKind::Label;
+  std::string Caption;
+  int Value = 0;
+  int Min = 0, Max = 0, Step = 1;
+  std::vector<std::string> Items;
+  std::string Text;    // FileName: the path; Label: the text shown
+  std::string Filter;  // FileName: what the chooser offers, "Caption *.ext|*.ext"
+  bool Enabled = true;
+  bool Visible = true;
+  // Laid out on the same line as the field before it.
+  bool SameLine = false;
+};
+
+// Fields of each kind, ready to add.
+FormField LabelField(std::string id, std::string text);
+FormField IntegerField(std::string id, std::string caption, int value, int min, int max,
+                       int step = 1);
+FormField CheckField(std::string id, std::string caption, bool checked);
+FormField ChoiceField(std::string id, std::string caption, std::vector<std::string> items,
+                      int chosen);
+FormField FileNameField(std::string id, std::string caption, std::string path, std::string filter);
+FormField ButtonField(std::string id, std::string caption);
+
+class Form {
+ public:
+  using Handler = std::function<void(Form&, FormField&)>;
+
+  std::string Id;
+  std::string Caption;
+  std::vector<FormField> Fields;
+  std::function<void(Form&)> OnShow;
+  Handler OnChange;
+  Handler OnClick;
+  // The close box; the form closes after it.
+  std::function<void(Form&)> OnCloseBox;
+
+  FormField& Add(FormField field);
+  // The field with this id; a missing id is a programming error and throws.
+  FormField& Field(const std::string& id);
+  const FormField& Field(const std::string& id) const;
+  bool Has(const std::string& id) const;
+
+  // What a user can do to a shown form. Disabled or hidden fields ignore it.
+  void Show();
+  void SetValue(const std::string& id, int value);
+  void SetText(const std::string& id, const std::string& text);
+  void Click(const std::string& id);
+  void CloseBox();
+
+  // Handlers end the dialog with Close().
+  void Close() { open_ = false; }
+  bool IsOpen() const { return open_; }
+
+ private:
+  FormField* Usable(const std::string& id);
+  bool open_ = false;
+};
+
+// One step of a scripted answer to a form: set a field, type into it, click it, or close.
+struct FormAction {
+  enum Kind : std::uint8_t { Set, Type, Click, Close } What = Click;
+  std::string Field;
+  int Value = 0;
+  std::string Text;
+};
+
+// One action on a shown form; nothing once the form has closed.
+void ApplyFormAction(Form& form, const FormAction& action);
+
+}  // namespace krattle

@@ -1,0 +1,30 @@
+// The About box: what the program is, who made it, and the keys in brief.
+
+#include "game/game.h"
+#include "game/texts.h"
+
+namespace krattle {
+
+Form AboutForm(const Texts& texts) {
+  Form form;
+  form.Id = "THelpForm";
+  form.Caption = texts.Get("Menu", "Info");
+  form.Add(LabelField("ProgramLabel", "Krattle " KRATTLE_VERSION));
+  form.Add(
+      LabelField("CreditsLabel",
+                 "Made by the Krattle developers: program, caves, pictures, sounds and music."));
+  form.Add(LabelField("KeysLabel",
+                      "Arrow keys move, Space or Ctrl snaps, P pauses, Escape gives up a life."));
+  form.Add(ButtonField("CloseButton", texts.Get("Menu", "Close")));
+  form.OnClick = [](Form& f, FormField& button) {
+    if (button.Id == "CloseButton") f.Close();
+  };
+  return form;
+}
+
+void Game::AboutClick() {
+  Form form = AboutForm(Texts());
+  io_.Ask.ShowForm(form);
+}
+
+}  // namespace krattle

@@ -165,7 +165,7 @@ void App::RunCommand(MenuCommand command) {
       dialogs_.Message(
           "Krattle\n\nDig, dodge and collect your way through twenty caves.\n"
           "Arrow keys move, Space or Ctrl snaps, P pauses, Escape gives up a life.",
-          texts_.Get("Menu", "Info"));
+          game_->Text().Get(TextId::MenuInfo));
       break;
   }
 }
@@ -191,7 +191,7 @@ void App::DrawFrame() {
     ImGui::GetIO().MousePos = ImVec2(pointerX_, pointerY_);
   ImGui::NewFrame();
   const bool optionsWasOpen = menu_.OptionsOpen;
-  menu_ = DrawMainMenu(game_->Menu(), texts_);
+  menu_ = DrawMainMenu(game_->Menu(), game_->Text());
   pending_ = menu_.Chosen;
   // Only the Options menu pauses the game; the others leave the clock and the loops running.
   if (menu_.OptionsOpen && !optionsWasOpen) game_->GamePauseWhenMenu();

@@ -12,6 +12,7 @@
 #include "engine/engine.h"
 #include "game/game_state.h"
 #include "game/platform.h"
+#include "game/texts.h"
 #include "render/playfield_renderer.h"
 #include "render/title_screen.h"
 #include "render/view_state.h"
@@ -99,6 +100,7 @@ class Game : public EngineHost {
   const std::string& SetName() const { return setName_; }
   const std::filesystem::path& SetFile() const { return setFile_; }
   const ResourcePaths& Paths() const { return paths_; }
+  const Texts& Text() const { return texts_; }
   bool QuitRequested() const { return quit_; }
 
  private:
@@ -163,6 +165,7 @@ class Game : public EngineHost {
   Settings settings_;
   MenuState menu_;
   HighScoreTable highScores_;
+  Texts texts_;
   DemoState demo_;
   std::optional<DemoBackup> demoBackup_;  // set while a recording is unfinished
   bool inTick_ = false;                   // an engine tick is running

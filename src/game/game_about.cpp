@@ -8,14 +8,14 @@ namespace krattle {
 Form AboutForm(const Texts& texts) {
   Form form;
   form.Id = "THelpForm";
-  form.Caption = texts.Get("Menu", "Info");
+  form.Caption = texts.Get(TextId::MenuInfo);
   form.Add(LabelField("ProgramLabel", "Krattle " KRATTLE_VERSION));
   form.Add(
       LabelField("CreditsLabel",
                  "Made by the Krattle developers: program, caves, pictures, sounds and music."));
   form.Add(LabelField("KeysLabel",
                       "Arrow keys move, Space or Ctrl snaps, P pauses, Escape gives up a life."));
-  form.Add(ButtonField("CloseButton", texts.Get("Menu", "Close")));
+  form.Add(ButtonField("CloseButton", texts.Get(TextId::MenuClose)));
   form.OnClick = [](Form& f, FormField& button) {
     if (button.Id == "CloseButton") f.Close();
   };
@@ -23,7 +23,7 @@ Form AboutForm(const Texts& texts) {
 }
 
 void Game::AboutClick() {
-  Form form = AboutForm(Texts());
+  Form form = AboutForm(texts_);
   io_.Ask.ShowForm(form);
 }
 

@@ -2,7 +2,6 @@
 
 #include "game/game.h"
 #include "game/high_scores.h"
-#include "game/texts.h"
 
 namespace krattle {
 
@@ -10,7 +9,7 @@ void Game::EnterHighScoreName() {
   const std::string prompt = "Your score of " + std::to_string(flow_.PendingHighScore) +
                              " makes the table.\nType your name (up to " +
                              std::to_string(MaxNameLength) + " characters) and press Enter.";
-  const auto name = io_.Ask.InputText(Texts().Get("Menu", "HighScore"), prompt, MaxNameLength);
+  const auto name = io_.Ask.InputText(texts_.Get(TextId::MenuHighScore), prompt, MaxNameLength);
   // Closing the dialog keeps the table as it was; the score waits for the next game over.
   if (!name) return;
   InsertHighScore(highScores_, flow_.PendingHighScore, *name);

@@ -186,7 +186,7 @@ void App::DrawFrame() {
     ImGui::GetIO().MousePos = ImVec2(pointerX_, pointerY_);
   ImGui::NewFrame();
   const bool optionsWasOpen = menu_.OptionsOpen;
-  menu_ = DrawMainMenu(game_->Menu(), texts_);
+  menu_ = DrawMainMenu(game_->Menu(), game_->Text());
   pending_ = menu_.Chosen;
   // Only the Options menu pauses the game; the others leave the clock and the loops running.
   if (menu_.OptionsOpen && !optionsWasOpen) game_->GamePauseWhenMenu();

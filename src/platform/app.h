@@ -8,7 +8,6 @@
 
 #include "game/frame_clock.h"
 #include "game/game.h"
-#include "game/texts.h"
 #include "platform/event_feed.h"
 #include "platform/imgui_dialogs.h"
 #include "platform/main_menu.h"
@@ -69,7 +68,6 @@ class App {
   SdlMusic music_{mixer_};
   EventFeed events_;
   ImGuiDialogs dialogs_;
-  Texts texts_;
   FrameClock clock_;
   std::unique_ptr<Game> game_;
   AppOptions options_;

@@ -32,7 +32,7 @@ struct MenuFrame {
   MenuCommand Chosen = MenuCommand::None;
   bool AnyOpen = false;
   bool OptionsOpen = false;
-  // Where each menu and visible item was drawn, by its text key, for tests that click them.
+  // Where each menu and visible item was drawn, by its text's key, for tests that click them.
   std::map<std::string, MenuRect> Rects;
 };
 

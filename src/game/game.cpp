@@ -157,7 +157,8 @@ void Game::UseCaveSet(const CaveSet& set, const std::filesystem::path& path) {
 void Game::LoadGameClick() {
   StopLoopedSounds();
   // The editor stores its fields and asks about unsaved changes here once it exists.
-  const auto chosen = io_.Ask.OpenFile(programDir_ / "Levels", "Krattle Caves *.kcv|*.kcv");
+  const auto chosen =
+      io_.Ask.OpenFile({"Open cave set", programDir_ / "Levels", "Krattle Caves *.kcv|*.kcv"});
   if (chosen) LoadCaveSet(*chosen);
 }
 

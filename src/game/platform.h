@@ -42,14 +42,20 @@ class MusicPlayer {
 
 enum class DialogAnswer : std::uint8_t { Yes, No, Cancel, Ok };
 
+// What an open or save dialog shows: its caption, the folder it starts in, and the files it
+// offers ("Caption *.ext|*.ext"; empty: every file).
+struct FileRequest {
+  std::string Title;
+  std::filesystem::path Folder;
+  std::string Filter;
+};
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // Returns the chosen file, or nothing when the user cancels.
-  virtual std::optional<std::filesystem::path> OpenFile(const std::filesystem::path& folder,
-                                                        const std::string& filter) = 0;
-  virtual std::optional<std::filesystem::path> SaveFile(const std::filesystem::path& folder,
-                                                        const std::string& filter) = 0;
+  virtual std::optional<std::filesystem::path> OpenFile(const FileRequest& request) = 0;
+  virtual std::optional<std::filesystem::path> SaveFile(const FileRequest& request) = 0;
   virtual DialogAnswer YesNoCancel(const std::string& text, const std::string& title) = 0;
   virtual DialogAnswer YesNo(const std::string& text, const std::string& title) = 0;
   virtual void Message(const std::string& text, const std::string& title) = 0;

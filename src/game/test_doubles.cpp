@@ -9,18 +9,17 @@ int RecordingSound::Played(int wave) const {
   return n;
 }
 
-std::optional<std::filesystem::path> ScriptedDialogs::OpenFile(const std::filesystem::path& folder,
-                                                               const std::string&) {
-  OpenedIn.push_back(folder);
+std::optional<std::filesystem::path> ScriptedDialogs::OpenFile(const FileRequest& request) {
+  OpenedIn.push_back(request.Folder);
+  FileTitles.push_back(request.Title);
   if (Files.empty()) return std::nullopt;
   auto f = Files.front();
   Files.pop_front();
   return f;
 }
 
-std::optional<std::filesystem::path> ScriptedDialogs::SaveFile(const std::filesystem::path& folder,
-                                                               const std::string& filter) {
-  return OpenFile(folder, filter);
+std::optional<std::filesystem::path> ScriptedDialogs::SaveFile(const FileRequest& request) {
+  return OpenFile(request);
 }
 
 DialogAnswer ScriptedDialogs::YesNoCancel(const std::string& text, const std::string& title) {

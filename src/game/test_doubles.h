@@ -53,10 +53,8 @@ class FakeMusic : public MusicPlayer {
 
 class ScriptedDialogs : public Dialogs {
  public:
-  std::optional<std::filesystem::path> OpenFile(const std::filesystem::path& folder,
-                                                const std::string& filter) override;
-  std::optional<std::filesystem::path> SaveFile(const std::filesystem::path& folder,
-                                                const std::string& filter) override;
+  std::optional<std::filesystem::path> OpenFile(const FileRequest& request) override;
+  std::optional<std::filesystem::path> SaveFile(const FileRequest& request) override;
   DialogAnswer YesNoCancel(const std::string& text, const std::string& title) override;
   DialogAnswer YesNo(const std::string& text, const std::string& title) override;
   void Message(const std::string& text, const std::string& title) override;
@@ -77,6 +75,7 @@ class ScriptedDialogs : public Dialogs {
   // Everything shown, as "title: text".
   std::vector<std::string> Shown;
   std::vector<std::filesystem::path> OpenedIn;
+  std::vector<std::string> FileTitles;
   std::string LastPrompt;
 };
 

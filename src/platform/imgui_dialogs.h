@@ -18,10 +18,8 @@ class ImGuiDialogs : public Dialogs {
   ImGuiDialogs(SdlWindow& window, EventFeed& events, std::function<void()> background)
       : window_(window), events_(events), background_(std::move(background)) {}
 
-  std::optional<std::filesystem::path> OpenFile(const std::filesystem::path& folder,
-                                                const std::string& filter) override;
-  std::optional<std::filesystem::path> SaveFile(const std::filesystem::path& folder,
-                                                const std::string& filter) override;
+  std::optional<std::filesystem::path> OpenFile(const FileRequest& request) override;
+  std::optional<std::filesystem::path> SaveFile(const FileRequest& request) override;
   DialogAnswer YesNoCancel(const std::string& text, const std::string& title) override;
   DialogAnswer YesNo(const std::string& text, const std::string& title) override;
   void Message(const std::string& text, const std::string& title) override;
@@ -42,8 +40,7 @@ class ImGuiDialogs : public Dialogs {
   void RunModal(const std::string& title, const std::function<bool()>& body,
                 bool* closeBox = nullptr);
   DialogAnswer Ask(const std::string& text, const std::string& title, bool cancel);
-  std::optional<std::filesystem::path> FileDialog(const std::filesystem::path& folder,
-                                                  const std::string& filter, bool save);
+  std::optional<std::filesystem::path> FileDialog(const FileRequest& request, bool save);
 
   SdlWindow& window_;
   EventFeed& events_;

@@ -151,6 +151,7 @@ TEST_F(KeysTest, LOpensTheLoadDialogInTheLevelsFolderAndLoadsTheChosenSet) {
   game().KeyDown(keys::Letter('L'));
   ASSERT_EQ(runner().Dialogs.OpenedIn.size(), 1u);
   EXPECT_EQ(runner().Dialogs.OpenedIn[0].filename(), "Levels");
+  EXPECT_EQ(runner().Dialogs.FileTitles[0], "Open cave set");
   EXPECT_TRUE(flow().CaveSetLoaded);
   EXPECT_EQ(game().SetName(), "Mine");
   EXPECT_EQ(flow().CurrentCave, 9);

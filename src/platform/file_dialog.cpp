@@ -1,0 +1,198 @@
+// The open and save dialog: a folder list, a file-name field that keeps the keyboard, and the
+// folder each kind of file was last chosen in.
+
+#include <algorithm>
+#include <cstdio>
+#include <system_error>
+#include <vector>
+
+#include "platform/dialog_widgets.h"
+#include "platform/imgui_dialogs.h"
+
+namespace krattle {
+
+namespace fs = std::filesystem;
+
+std::string FilterExtension(const std::string& filter) {
+  const auto bar = filter.rfind('|');
+  std::string pattern = bar == std::string::npos ? filter : filter.substr(bar + 1);
+  const auto dot = pattern.rfind('.');
+  if (dot == std::string::npos || pattern.find('*', dot) != std::string::npos) return {};
+  return pattern.substr(dot);
+}
+
+std::optional<fs::path> ImGuiDialogs::OpenFile(const FileRequest& request) {
+  return FileDialog(request, false);
+}
+
+std::optional<fs::path> ImGuiDialogs::SaveFile(const FileRequest& request) {
+  return FileDialog(request, true);
+}
+
+namespace {
+
+struct Entry {
+  std::string Name;
+  bool Folder;
+};
+
+// Folders first, then the files the filter accepts, each sorted; ".." leads unless at the root.
+std::vector<Entry> ListFolder(const fs::path& dir, const std::string& ext) {
+  std::vector<Entry> entries, folders, files;
+  std::error_code ec;
+  if (dir.has_parent_path() && dir != dir.root_path()) entries.push_back({"..", true});
+  for (fs::directory_iterator it(dir, fs::directory_options::skip_permission_denied, ec), end;
+       !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.empty() || name[0] == '.') continue;
+    if (it->is_directory(ec))
+      folders.push_back({name, true});
+    else if (ext.empty() || it->path().extension() == ext)
+      files.push_back({name, false});
+  }
+  auto byName = [](const Entry& a, const Entry& b) { return a.Name < b.Name; };
+  std::sort(folders.begin(), folders.end(), byName);
+  std::sort(files.begin(), files.end(), byName);
+  entries.insert(entries.end(), folders.begin(), folders.end());
+  entries.insert(entries.end(), files.begin(), files.end());
+  return entries;
+}
+
+// The file-name field's text, replaced from outside while the field is being edited.
+struct NameField {
+  char Text[512] = {};
+  bool Replace = false;
+  void Set(const std::string& text) {
+    std::snprintf(Text, sizeof Text, "%s", text.c_str());
+    Replace = true;
+  }
+  static int Callback(ImGuiInputTextCallbackData* data) {
+    auto* self = static_cast<NameField*>(data->UserData);
+    if (self->Replace) {
+      self->Replace = false;
+      data->DeleteChars(0, data->BufTextLen);
+      data->InsertChars(0, self->Text);
+    }
+    return 0;
+  }
+};
+
+}  // namespace
+
+std::optional<fs::path> ImGuiDialogs::FileDialog(const FileRequest& request, bool save) {
+  const std::string& filter = request.Filter;
+  const fs::path& start = request.Folder;
+  if (!ready_) return std::nullopt;
+  const std::string ext = FilterExtension(filter);
+  std::error_code ec;
+  fs::path dir = start;
+  if (auto last = lastFolder_.find(filter);
+      last != lastFolder_.end() && fs::is_directory(last->second, ec))
+    dir = last->second;
+  dir = fs::is_directory(dir, ec) ? fs::absolute(dir, ec) : fs::current_path(ec);
+  std::vector<Entry> entries = ListFolder(dir, ext);
+  NameField name;
+  int selected = -1;
+  bool scrollToSelected = false;
+  std::optional<fs::path> result;
+  bool confirmOverwrite = false;
+
+  auto select = [&](int i) {
+    if (entries.empty()) return;
+    selected = std::clamp(i, 0, static_cast<int>(entries.size()) - 1);
+    name.Set(entries[selected].Folder ? std::string() : entries[selected].Name);
+    scrollToSelected = true;
+  };
+  auto open = [&](const fs::path& folder) {
+    const std::string from = dir.filename().string();
+    dir = folder;
+    entries = ListFolder(dir, ext);
+    name.Set("");
+    selected = -1;
+    // Going up lands on the folder just left, as a file manager does.
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i)
+      if (entries[i].Folder && entries[i].Name == from) selected = i, scrollToSelected = true;
+  };
+  auto enter = [&](const Entry& e) { open(e.Name == ".." ? dir.parent_path() : dir / e.Name); };
+
+  RunModal(request.Title + "##file", [&]() -> bool {
+    if (confirmOverwrite) {
+      WarningText(std::string(name.Text) + " already exists.\nDo you want to replace it?");
+      if (ImGui::Button("Yes", ImVec2(80, 0)) || KeyPressed(ImGuiKey_Enter)) {
+        result = dir / name.Text;
+        return true;
+      }
+      ImGui::SameLine();
+      if (ImGui::Button("No", ImVec2(80, 0)) || KeyPressed(ImGuiKey_Escape))
+        confirmOverwrite = false;
+      return false;
+    }
+    ImGui::TextUnformatted(dir.string().c_str());
+    ImGui::BeginChild("entries", ImVec2(460, 260), true);
+    bool picked = false;
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+      const Entry& e = entries[i];
+      const std::string label = e.Folder ? "[" + e.Name + "]" : e.Name;
+      if (ImGui::Selectable(label.c_str(), i == selected, ImGuiSelectableFlags_AllowDoubleClick)) {
+        select(i);
+        if (ImGui::IsMouseDoubleClicked(0)) {
+          if (e.Folder) {
+            enter(e);
+            break;
+          }
+          picked = true;
+        }
+      }
+      if (i == selected && scrollToSelected) {
+        ImGui::SetScrollHereY();
+        scrollToSelected = false;
+      }
+    }
+    ImGui::EndChild();
+    // The name field keeps the keyboard, so typing a name works at once; the arrows, Enter and
+    // Backspace on an empty name move through the list.
+    const bool wasEmpty = name.Text[0] == '\0';
+    if (!ImGui::IsAnyItemActive()) ImGui::SetKeyboardFocusHere();
+    ImGui::SetNextItemWidth(380);
+    const bool enterKey =
+        ImGui::InputText("File name", name.Text, sizeof name.Text,
+                         ImGuiInputTextFlags_EnterReturnsTrue | ImGuiInputTextFlags_CallbackAlways,
+                         NameField::Callback, &name);
+    if (KeyPressed(ImGuiKey_DownArrow, true)) select(selected + 1);
+    if (KeyPressed(ImGuiKey_UpArrow, true)) select(selected < 0 ? 0 : selected - 1);
+    if (wasEmpty && KeyPressed(ImGuiKey_Backspace) && dir.has_parent_path() &&
+        dir != dir.root_path()) {
+      open(dir.parent_path());
+      return false;
+    }
+    if (enterKey && name.Text[0] == '\0' && selected >= 0 && entries[selected].Folder) {
+      enter(entries[selected]);
+      return false;
+    }
+    picked = picked || enterKey;
+    ImGui::TextDisabled("Files of type: %s", filter.substr(0, filter.find('|')).c_str());
+    if (ImGui::Button(save ? "Save" : "Open", ImVec2(80, 0))) picked = true;
+    ImGui::SameLine();
+    if (ImGui::Button("Cancel", ImVec2(80, 0)) || KeyPressed(ImGuiKey_Escape)) return true;
+    if (!picked || name.Text[0] == '\0') return false;
+    std::string chosen = name.Text;
+    if (save && !ext.empty() && fs::path(chosen).extension() != ext) chosen += ext;
+    name.Set(chosen);
+    const fs::path full = fs::path(chosen).is_absolute() ? fs::path(chosen) : dir / chosen;
+    if (fs::is_directory(full, ec)) {
+      open(full);
+      return false;
+    }
+    if (save && fs::exists(full, ec)) {
+      confirmOverwrite = true;
+      return false;
+    }
+    if (!save && !fs::exists(full, ec)) return false;
+    result = full;
+    return true;
+  });
+  if (result) lastFolder_[filter] = result->parent_path();
+  return result;
+}
+
+}  // namespace krattle

@@ -1,0 +1,122 @@
+// Yes/No questions, messages and the one-line text entry.
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "platform/dialog_widgets.h"
+#include "platform/imgui_dialogs.h"
+
+namespace krattle {
+
+DialogAnswer ImGuiDialogs::Ask(const std::string& text, const std::string& title, bool cancel) {
+  if (!ready_) return cancel ? DialogAnswer::Cancel : DialogAnswer::No;
+  DialogAnswer answer = cancel ? DialogAnswer::Cancel : DialogAnswer::No;
+  RunModal(title + "##ask", [&] {
+    WarningText(text);
+    if (ImGui::Button("Yes", ImVec2(80, 0))) return answer = DialogAnswer::Yes, true;
+    ImGui::SameLine();
+    if (ImGui::Button("No", ImVec2(80, 0))) return answer = DialogAnswer::No, true;
+    if (cancel) {
+      ImGui::SameLine();
+      if (ImGui::Button("Cancel", ImVec2(80, 0))) return answer = DialogAnswer::Cancel, true;
+    }
+    if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape))) return true;
+    return false;
+  });
+  return answer;
+}
+
+DialogAnswer ImGuiDialogs::YesNoCancel(const std::string& text, const std::string& title) {
+  return Ask(text, title, true);
+}
+
+DialogAnswer ImGuiDialogs::YesNo(const std::string& text, const std::string& title) {
+  return Ask(text, title, false);
+}
+
+void ImGuiDialogs::Message(const std::string& text, const std::string& title) {
+  if (!ready_) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, title.c_str(), text.c_str(), window_.Window());
+    return;
+  }
+  RunModal(title + "##msg", [&] {
+    WarningText(text);
+    return ImGui::Button("OK", ImVec2(80, 0)) ||
+           ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Enter)) ||
+           ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape));
+  });
+}
+
+namespace {
+
+// A character as UTF-8, to name it back to the player.
+std::string Utf8(ImWchar c) {
+  std::string out;
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out;
+}
+
+// The set stores one byte per character and the bitmap font draws printable ASCII only; what
+// it cannot keep is refused and named, not dropped unseen.
+int PrintableAsciiOnly(ImGuiInputTextCallbackData* data) {
+  if (data->EventChar >= 32 && data->EventChar < 127) return 0;
+  *static_cast<ImWchar*>(data->UserData) = data->EventChar;
+  return 1;
+}
+
+}  // namespace
+
+std::optional<std::string> ImGuiDialogs::InputText(const std::string& title,
+                                                   const std::string& prompt, int maxLength) {
+  if (!ready_) return std::nullopt;
+  std::vector<char> buffer(static_cast<std::size_t>(std::max(1, maxLength + 1)), '\0');
+  std::optional<std::string> result;
+  ImWchar refused = 0;
+  // The Escape that ended the game may still be down when the dialog opens.
+  bool escapeArmed = false;
+  RunModal(title + "##input", [&] {
+    ImGui::TextUnformatted(prompt.c_str());
+    ImGui::Spacing();
+    ImGui::SetWindowFontScale(1.4f);
+    // The field keeps the keyboard: typing goes there from the first frame on.
+    if (!ImGui::IsAnyItemActive()) ImGui::SetKeyboardFocusHere();
+    ImGui::SetNextItemWidth(320);
+    const bool enter = ImGui::InputText(
+        "##name", buffer.data(), buffer.size(),
+        ImGuiInputTextFlags_EnterReturnsTrue | ImGuiInputTextFlags_CallbackCharFilter,
+        PrintableAsciiOnly, &refused);
+    ImGui::SetWindowFontScale(1.0f);
+    ImGui::TextDisabled("%d / %d characters", static_cast<int>(std::strlen(buffer.data())),
+                        maxLength);
+    if (refused != 0) {
+      ImGui::TextColored(ImVec4(1.0f, 0.8f, 0.1f, 1.0f),
+                         "\"%s\" cannot be stored in the table: names keep plain letters, "
+                         "digits and signs.",
+                         Utf8(refused).c_str());
+    }
+    ImGui::Spacing();
+    const bool ok = ImGui::Button("OK", ImVec2(80, 0));
+    ImGui::SameLine();
+    const bool cancel = ImGui::Button("Cancel", ImVec2(80, 0));
+    if (enter || ok) {
+      result = std::string(buffer.data());
+      return true;
+    }
+    const int escape = ImGui::GetKeyIndex(ImGuiKey_Escape);
+    if (!ImGui::IsKeyDown(escape)) escapeArmed = true;
+    return cancel || (escapeArmed && ImGui::IsKeyPressed(escape));
+  });
+  return result;
+}
+
+}  // namespace krattle

@@ -88,7 +88,7 @@ struct GameValues {
   std::int32_t NextBonusScore = 500;
   std::int32_t HighScore = 0;
   std::uint8_t BonusLifeBanner = 0;
-  std::uint8_t GamePhase = gpPlay;
+  krattle::GamePhase GamePhase = gpPlay;
 };
 
 }  // namespace krattle

@@ -15,7 +15,7 @@ enum ScreenMode : std::uint8_t { smTitle = 0, smGame = 1, smEditor = 2 };
 
 // Written by the frame step, the game flow and the key handler.
 struct FlowState {
-  std::uint8_t ScreenMode = smTitle;
+  krattle::ScreenMode ScreenMode = smTitle;
   std::uint8_t FrameStep = 0;  // 0..7
   std::uint8_t AnimPhase = 0;  // 0 or 1
   // Frozen phases hold the animation still with these.

@@ -154,7 +154,7 @@ void Game::UseCaveSet(const CaveSet& set, const std::filesystem::path& path) {
   flow_.ScreenMode = smTitle;
 }
 
-void Game::LoadGameClick() {
+void Game::ChooseCaveSet() {
   StopLoopedSounds();
   // The editor stores its fields and asks about unsaved changes here once it exists.
   const auto chosen =
@@ -182,13 +182,13 @@ void Game::LoadGraphicsSets() {
   io_.Window.SetSurfaceSize(view_.SurfaceWidth(), view_.SurfaceHeight());
 }
 
-void Game::ZoomClick() {
+void Game::ToggleZoom() {
   view_.ZoomMode = view_.ZoomMode == 2 ? 1 : 2;
   view_.ScrollStepsX = view_.ScrollStepsY = 0;
   LoadGraphicsSets();
 }
 
-void Game::MuteClick() {
+void Game::ToggleMute() {
   if (!settings_.Muted) {
     settings_.Muted = true;
     StopLoopedSounds();
@@ -204,7 +204,7 @@ void Game::MuteClick() {
   }
 }
 
-void Game::FullScreenClick() {
+void Game::SwitchFullScreen() {
   if (flow_.EditorActive) return;
   io_.Window.ToggleFullScreen();
 }
@@ -220,7 +220,7 @@ void Game::OnDeactivate() {
   clockEnabled_ = false;
 }
 
-void Game::GamePauseWhenMenu() {
+void Game::PauseForMenu() {
   StopLoopedSounds();
   clockEnabled_ = false;
 }

@@ -35,19 +35,20 @@ class Game : public EngineHost {
   // held key sends: only the title screen's cave choice follows them.
   void KeyDown(int key, int shift = 0, bool repeat = false);
 
-  // Application events and menu commands.
+  // Application events and menu commands. The menu items they serve: Options opened
+  // (GamePauseWhenMenu), Game > Load Game (LoadGameClick), Options > Zoom, Mute and Full screen,
+  // Info > About.
   void OnActivate();
   void OnDeactivate();
-  void GamePauseWhenMenu();
+  void PauseForMenu();
   void Start();
   void Stop();
   void ESC();
-  void LoadGameClick();
-  void ZoomClick();
-  void MuteClick();
-  void FullScreenClick();
-  // The Info menu's About box.
-  void AboutClick();
+  void ChooseCaveSet();
+  void ToggleZoom();
+  void ToggleMute();
+  void SwitchFullScreen();
+  void ShowAbout();
 
   // Reads a set file as Load Game does after its dialog. False (and the old set kept) when the
   // file is not a cave set or cannot be read.
@@ -82,8 +83,8 @@ class Game : public EngineHost {
 
   // Demos: the Game menu's Record demo (also Shift+D) and Play demo, and the next demo of the
   // set from the current cave on (key D, the attract loop, a chain).
-  void RecordDemoClick();
-  void PlayDemoClick();
+  void RecordDemo();
+  void PlayDemos();
   void PlayNextDemo();
   // Ends a recording or playback as if its cave had ended (for tools that stop early).
   void StopDemo(DemoEnd why);

@@ -22,7 +22,7 @@ Form AboutForm(const Texts& texts) {
   return form;
 }
 
-void Game::AboutClick() {
+void Game::ShowAbout() {
   Form form = AboutForm(texts_);
   io_.Ask.ShowForm(form);
 }

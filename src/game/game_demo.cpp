@@ -15,7 +15,7 @@ constexpr int kLastDemoByte = DemoMaxSteps - 1;
 constexpr std::uint16_t kNever = 0xFFFF;
 }  // namespace
 
-void Game::RecordDemoClick() {
+void Game::RecordDemo() {
   if (!flow_.CaveSetLoaded && !flow_.EditorActive) return;
   // A second Shift+D gives up the first recording before the second one takes its backup.
   RestoreAbandonedDemo();
@@ -35,7 +35,7 @@ void Game::RecordDemoClick() {
   StartCave();
 }
 
-void Game::PlayDemoClick() {
+void Game::PlayDemos() {
   if (flow_.DemoRecording) return;
   if (!flow_.EditorActive) {
     flow_.DemoChain = AnyDemo();

@@ -84,7 +84,7 @@ void Game::PlayKeys(int key, int shift) {
   if (key == keys::Letter('Q')) Stop();
   if (key == keys::Escape) ESC();
   if ((key == keys::Space || key == keys::Ctrl) && !run_.State.PlayerInPlay) ESC();
-  if (key == keys::Enter && (shift & keys::AltBit)) FullScreenClick();
+  if (key == keys::Enter && (shift & keys::AltBit)) SwitchFullScreen();
 }
 
 void Game::KeyDown(int key, int shift, bool repeat) {
@@ -99,12 +99,12 @@ void Game::KeyDown(int key, int shift, bool repeat) {
   if (flow_.ScreenMode == smTitle && flow_.CaveSetLoaded) TitleKeys(key);
   if (key == keys::Letter('L') && !flow_.EditorActive) {
     Click();
-    LoadGameClick();
+    ChooseCaveSet();
   }
   if (key == keys::Letter('D') && !flow_.DemoPlaying && flow_.CaveSetLoaded) {
     if (shift & keys::ShiftBit) {
       Click();
-      RecordDemoClick();
+      RecordDemo();
     } else if (!flow_.DemoRecording && set_->DemoPresent(flow_.CurrentCave)) {
       Click();
       PlayNextDemo();
@@ -114,7 +114,7 @@ void Game::KeyDown(int key, int shift, bool repeat) {
   if (key == keys::Letter('M')) {
     // The click is heard even when it turns the sound off.
     io_.Sound.Play(21);
-    MuteClick();
+    ToggleMute();
   }
   PlayKeys(key, shift);
   // The editor's own keys (cave, level and palette steps) join here with the editor.

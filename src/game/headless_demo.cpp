@@ -25,7 +25,7 @@ DemoOutcome RecordDemoFromMoves(HeadlessRunner& runner, int cave, int level,
   // (whose polls decide what the tick starts with) see them too.
   std::size_t tick = 0;
   HoldInput(runner.Keys, input(tick));
-  game.RecordDemoClick();
+  game.RecordDemo();
   for (long f = 0; f < frameLimit && !game.Demo().Finished; ++f) {
     const bool ticks = game.Flow().ScreenMode == smGame && game.Run().Values.GamePhase == gpPlay &&
                        game.Flow().FrameStep == 0;

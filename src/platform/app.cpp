@@ -152,16 +152,16 @@ void App::HandleEvent(const SDL_Event& ev) {
 void App::RunCommand(MenuCommand command) {
   switch (command) {
     case MenuCommand::None: break;
-    case MenuCommand::LoadGame: game_->LoadGameClick(); break;
+    case MenuCommand::LoadGame: game_->ChooseCaveSet(); break;
     case MenuCommand::Start: game_->Start(); break;
     case MenuCommand::Stop: game_->Stop(); break;
-    case MenuCommand::PlayDemo: game_->PlayDemoClick(); break;
-    case MenuCommand::RecordDemo: game_->RecordDemoClick(); break;
+    case MenuCommand::PlayDemo: game_->PlayDemos(); break;
+    case MenuCommand::RecordDemo: game_->RecordDemo(); break;
     case MenuCommand::Exit: quit_ = true; break;
-    case MenuCommand::Zoom: game_->ZoomClick(); break;
-    case MenuCommand::FullScreen: game_->FullScreenClick(); break;
-    case MenuCommand::Mute: game_->MuteClick(); break;
-    case MenuCommand::About: game_->AboutClick(); break;
+    case MenuCommand::Zoom: game_->ToggleZoom(); break;
+    case MenuCommand::FullScreen: game_->SwitchFullScreen(); break;
+    case MenuCommand::Mute: game_->ToggleMute(); break;
+    case MenuCommand::About: game_->ShowAbout(); break;
   }
 }
 
@@ -189,7 +189,7 @@ void App::DrawFrame() {
   menu_ = DrawMainMenu(game_->Menu(), game_->Text());
   pending_ = menu_.Chosen;
   // Only the Options menu pauses the game; the others leave the clock and the loops running.
-  if (menu_.OptionsOpen && !optionsWasOpen) game_->GamePauseWhenMenu();
+  if (menu_.OptionsOpen && !optionsWasOpen) game_->PauseForMenu();
   keys_.SetBlocked(ImGui::GetIO().WantCaptureKeyboard);
   ImGui::Render();
   SDL_SetRenderDrawColor(window_.Renderer(), 0, 0, 0, 255);

@@ -78,7 +78,7 @@ TEST_F(ClockTest, DeactivationStopsTheClockUntilTheNextFrame) {
   game().OnDeactivate();
   EXPECT_FALSE(game().ClockEnabled());
   game().OnActivate();
-  game().GamePauseWhenMenu();
+  game().PauseForMenu();
   EXPECT_FALSE(game().ClockEnabled());
   runner().Frames(1);
   EXPECT_TRUE(game().ClockEnabled());
@@ -166,7 +166,7 @@ TEST(Startup, AMissingFontSetEndsTheProgramWithTheReason) {
 TEST_F(ClockTest, ZoomSwitchResizesAndStopsAScroll) {
   game().View().ScrollStepsX = 20;
   game().View().ScrollX = -12;
-  game().ZoomClick();
+  game().ToggleZoom();
   EXPECT_EQ(game().View().TileSize, 40);
   EXPECT_EQ(game().View().StatusX, 162);
   EXPECT_EQ(game().View().ScrollStepsX, 0);

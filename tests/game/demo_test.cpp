@@ -221,7 +221,7 @@ TEST_F(DemoTest, RecordingStampsTheClockEventsWithTheDemoStep) {
   UsePlayable();
   flow().CurrentCave = 3;
   flow().TitlePicture = false;
-  game().RecordDemoClick();
+  game().RecordDemo();
   RunUntilBorn();
   runner().Frames(30);
   CaveRun& r = game().Run();
@@ -275,7 +275,7 @@ TEST_F(DemoTest, WithoutAMagicStampTheClockRunsTheWallOut) {
   s->SetMagicExpiryTick(2, 0);
   Use(*s);
   flow().CurrentCave = 2;
-  game().PlayDemoClick();
+  game().PlayDemos();
   RunUntilBorn();
   CaveRun& r = game().Run();
   r.State.MagicWallState = 1;
@@ -349,7 +349,7 @@ TEST_F(DemoTest, TimeRunningOutEndsAPlaybackButLeavesARecordingOutOfTime) {
   PutDemo(*s, 1, {49, 49, 49});
   Use(*s);
   flow().CurrentCave = 1;
-  game().PlayDemoClick();
+  game().PlayDemos();
   RunUntilBorn();
   values().TimeLeft = 1;
   game().ClockTick();
@@ -359,7 +359,7 @@ TEST_F(DemoTest, TimeRunningOutEndsAPlaybackButLeavesARecordingOutOfTime) {
   // A clock taken with too little time left drops it to 0 between two clock ticks.
   runner().Frames(120);
   flow().CurrentCave = 1;
-  game().PlayDemoClick();
+  game().PlayDemos();
   RunUntilBorn();
   values().TimeLeft = 0;
   runner().Frames(1);
@@ -367,7 +367,7 @@ TEST_F(DemoTest, TimeRunningOutEndsAPlaybackButLeavesARecordingOutOfTime) {
 
   runner().Frames(120);
   flow().CurrentCave = 5;
-  game().RecordDemoClick();
+  game().RecordDemo();
   RunUntilBorn();
   values().TimeLeft = 0;
   runner().Frames(1);
@@ -443,7 +443,7 @@ TEST_F(ChainTest, PlayDemoFromTheMenuStartsAtTheCurrentCave) {
   s->SavedCave() = 5;
   Use(*s);
   flow().CurrentCave = 3;
-  game().PlayDemoClick();
+  game().PlayDemos();
   EXPECT_EQ(flow().CurrentCave, 12);
   EXPECT_EQ(Watch(), (std::vector<int>{1}));
 }
@@ -457,7 +457,7 @@ TEST_F(ChainTest, PlayDemoInASetWithoutDemosLeavesTheGameRunning) {
   game().ClockTick();
   game().ClockTick();
   ASSERT_LT(flow().AttractCountdown, 10);
-  game().PlayDemoClick();
+  game().PlayDemos();
   EXPECT_EQ(flow().AttractCountdown, 10);  // the title's wait starts over
   EXPECT_FALSE(flow().DemoPlaying);
   EXPECT_FALSE(flow().DemoChain);
@@ -475,7 +475,7 @@ TEST_F(ChainTest, NDuringPlaybackJumpsToTheNextDemo) {
   for (int c : {0, 3, 8}) PutDemo(*s, c, {49, 49, 49});
   Use(*s);
   flow().CurrentCave = 0;
-  game().PlayDemoClick();
+  game().PlayDemos();
   RunToPlay();
   game().KeyDown(keys::Letter('N'));
   EXPECT_EQ(flow().CurrentCave, 3);

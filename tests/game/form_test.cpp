@@ -1,8 +1,9 @@
+#include "game/form.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "game/form.h"
 #include "game/headless_runner.h"
 #include "game/texts.h"
 
@@ -68,8 +69,8 @@ TEST(Form, DisabledFieldsIgnoreTheUserAndButtonsCloseThroughHandlers) {
 TEST(Form, ScriptedAnswersRunTheSameCallsAndEndWithTheCloseBox) {
   ScriptedDialogs dialogs;
   Sample s;
-  dialogs.FormAnswers.push_back({{FormAction::Set, "SpeedEdit", 5, {}},
-                                 {FormAction::Type, "FontEdit", 0, "c.kgf"}});
+  dialogs.FormAnswers.push_back(
+      {{FormAction::Set, "SpeedEdit", 5, {}}, {FormAction::Type, "FontEdit", 0, "c.kgf"}});
   dialogs.ShowForm(s.form);
   EXPECT_FALSE(s.form.IsOpen());
   EXPECT_EQ(s.closes, 1);
@@ -81,7 +82,7 @@ TEST(Form, ScriptedAnswersRunTheSameCallsAndEndWithTheCloseBox) {
 TEST(AboutBox, NamesTheProgramAndClosesWithItsButton) {
   HeadlessRunner r;
   r.Dialogs.FormAnswers.push_back({{FormAction::Click, "CloseButton", 0, {}}});
-  r.game().AboutClick();
+  r.game().ShowAbout();
   ASSERT_EQ(r.Dialogs.FormsShown.size(), 1u);
   const Form& about = r.Dialogs.FormsShown[0];
   EXPECT_FALSE(about.IsOpen());  // the button closed it, not the close box

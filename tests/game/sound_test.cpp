@@ -135,7 +135,7 @@ TEST_F(SoundTest, MutedLoopsKeepTheirFlagAndRestartAtTheNextTickAfterUnmuting) {
   StartAt(0, 0);
   RunToPlay();
   Ticks(2);
-  game().MuteClick();
+  game().ToggleMute();
   EXPECT_FALSE(game().Run().State.MagicWallSoundOn);
   EXPECT_EQ(runner().Sound.Calls.back(), (SoundCall{SoundCall::Stop, 16}));
   std::size_t from = runner().Sound.Calls.size();
@@ -143,7 +143,7 @@ TEST_F(SoundTest, MutedLoopsKeepTheirFlagAndRestartAtTheNextTickAfterUnmuting) {
   // The engine takes the loop as started, though nothing is heard.
   EXPECT_TRUE(game().Run().State.MagicWallSoundOn);
   EXPECT_TRUE(CallsSince(from).empty());
-  game().MuteClick();
+  game().ToggleMute();
   EXPECT_FALSE(game().Run().State.MagicWallSoundOn);
   from = runner().Sound.Calls.size();
   Ticks(1);
@@ -207,7 +207,7 @@ TEST_F(SoundTest, RestartAttractFollowsTheMusicLengthOnlyWhenMusicCanBeHeard) {
   const auto calls = CallsSince(from);
   for (int wave : {13, 20, 16}) EXPECT_EQ(Count(calls, {SoundCall::Stop, wave}), 1) << wave;
 
-  game().MuteClick();
+  game().ToggleMute();
   EXPECT_FALSE(music.Playing);
   EXPECT_EQ(flow().AttractCountdown, 10);
   const int plays = music.Plays;
@@ -222,14 +222,14 @@ TEST_F(SoundTest, UnmutingOnTheTitleRestartsTheMusicButNotDuringAGame) {
   music.Length = 200000;
   game().SetUpMusic();
   UsePlayable();
-  game().MuteClick();
-  game().MuteClick();
+  game().ToggleMute();
+  game().ToggleMute();
   EXPECT_TRUE(music.Playing);
   EXPECT_EQ(flow().AttractCountdown, 121);
   StartAt(0, 0);
-  game().MuteClick();
+  game().ToggleMute();
   const int plays = music.Plays;
-  game().MuteClick();
+  game().ToggleMute();
   EXPECT_EQ(music.Plays, plays);
   EXPECT_FALSE(music.Playing);
 }

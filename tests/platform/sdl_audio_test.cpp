@@ -284,7 +284,7 @@ TEST_F(SdlMusicTest, TheGeneratedSetsPlayThroughTheGame) {
   a.game->PlayLooped(20);
   a.game->StopLoopedSounds();
   EXPECT_TRUE(a.Sound.Instances(20).empty());
-  a.game->MuteClick();
+  a.game->ToggleMute();
   a.game->PlaySound(9);
   EXPECT_TRUE(a.Sound.Instances(9).empty());
 }

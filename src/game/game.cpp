@@ -154,6 +154,13 @@ void Game::UseCaveSet(const CaveSet& set, const std::filesystem::path& path) {
   flow_.ScreenMode = smTitle;
 }
 
+void Game::ChooseCave(int cave, int level) {
+  flow_.CurrentCave = static_cast<std::uint8_t>(cave);
+  flow_.CurrentLevel = static_cast<std::uint8_t>(level);
+  flow_.TitlePicture = false;
+  flow_.DemoChain = false;
+}
+
 void Game::ChooseCaveSet() {
   StopLoopedSounds();
   // The editor stores its fields and asks about unsaved changes here once it exists.

@@ -90,12 +90,18 @@ class Game : public EngineHost {
   void StopDemo(DemoEnd why);
   const DemoState& Demo() const { return demo_; }
 
-  // State, each with its one owner here.
-  CaveSet& Set() { return *set_; }
-  CaveRun& Run() { return run_; }
-  FlowState& Flow() { return flow_; }
-  ViewState& View() { return view_; }
-  Settings& Config() { return settings_; }
+  // Tools that start a cave directly: the cave and level to play, shown on the title screen
+  // (no picture, no chain of demos); the frame timer's interval; a score from nothing.
+  void ChooseCave(int cave, int level);
+  void SetSpeed(int ms) { settings_.Speed = ms; }
+  void ClearScore() { run_.Values.Score = 0; }
+
+  // State, each with its one owner here; it changes only through the commands above.
+  const CaveSet& Set() const { return *set_; }
+  const CaveRun& Run() const { return run_; }
+  const FlowState& Flow() const { return flow_; }
+  const ViewState& View() const { return view_; }
+  const Settings& Config() const { return settings_; }
   const MenuState& Menu() const { return menu_; }
   const HighScoreTable& HighScores() const { return highScores_; }
   const std::string& SetName() const { return setName_; }
@@ -177,6 +183,8 @@ class Game : public EngineHost {
   bool clockEnabled_ = false;
   bool saveFailureShown_ = false;  // once per set until a save succeeds
   bool quit_ = false;
+
+  friend struct GameProbe;  // tests set up states that play would take long to reach
 };
 
 class Texts;

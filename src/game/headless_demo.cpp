@@ -17,10 +17,8 @@ DemoOutcome RecordDemoFromMoves(HeadlessRunner& runner, int cave, int level,
                                 const std::vector<InputFlags>& moves, long frameLimit) {
   Game& game = runner.game();
   auto input = [&](std::size_t tick) { return tick < moves.size() ? moves[tick] : InputFlags{}; };
-  game.Flow().CurrentCave = static_cast<std::uint8_t>(cave);
-  game.Flow().CurrentLevel = static_cast<std::uint8_t>(level);
-  game.Flow().TitlePicture = false;
-  game.Run().Values.Score = 0;
+  game.ChooseCave(cave, level);
+  game.ClearScore();
   // Keys for a tick are held from the frame after the previous tick on, so the frames between
   // (whose polls decide what the tick starts with) see them too.
   std::size_t tick = 0;
@@ -44,10 +42,8 @@ DemoOutcome RecordDemoFromMoves(HeadlessRunner& runner, int cave, int level,
 DemoOutcome PlayStoredDemo(HeadlessRunner& runner, int cave, long frameLimit) {
   Game& game = runner.game();
   if (!game.Set().DemoPresent(cave)) return {};
-  game.Flow().CurrentCave = static_cast<std::uint8_t>(cave);
-  game.Flow().DemoChain = false;
-  game.Flow().TitlePicture = false;
-  game.Run().Values.Score = 0;
+  game.ChooseCave(cave, game.Flow().CurrentLevel);
+  game.ClearScore();
   game.PlayNextDemo();
   runner.FramesUntil([&] { return game.Demo().Finished && !game.Demo().EndPending; }, frameLimit);
   return game.Demo().Finished ? game.Demo().Outcome : DemoOutcome{};

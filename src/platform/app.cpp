@@ -85,7 +85,7 @@ int App::Open(const AppOptions& options) {
   start.Args = options.Args;
   if (!game_->Creation(start)) return 1;
   game_->OnActivate();
-  if (options.Measure > 0) game_->Config().Speed = 0;
+  if (options.Measure > 0) game_->SetSpeed(0);
   measureStart_ = SDL_GetPerformanceCounter();
   return 0;
 }

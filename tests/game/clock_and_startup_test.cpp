@@ -1,5 +1,6 @@
 #include "game_fixture.h"
 #include "render/title_screen.h"
+#include "support/game_probe.h"
 
 namespace krattle::testing {
 namespace {
@@ -15,7 +16,7 @@ TEST_F(ClockTest, CaveTimeCountsOnlyInPlayOnceDravikIsBorn) {
   RunToPlay();
   game().ClockTick();
   EXPECT_EQ(values().TimeLeft, start);  // not born yet
-  runner().FramesUntil([&] { return game().Run().State.PlayerBorn; }, 100);
+  runner().FramesUntil([&] { return GameProbe::Run(game()).State.PlayerBorn; }, 100);
   EXPECT_FALSE(values().ClockTicked);
   game().ClockTick();
   EXPECT_EQ(values().TimeLeft, start - 1);
@@ -47,7 +48,7 @@ TEST_F(ClockTest, HighScoresAndPictureAlternateEveryFiveTicks) {
 }
 
 TEST_F(ClockTest, WithoutMusicTheTitleWaitsTenTicksAndStartsOver) {
-  EXPECT_FALSE(game().Config().MusicAvailable);
+  EXPECT_FALSE(GameProbe::Config(game()).MusicAvailable);
   EXPECT_EQ(flow().AttractCountdown, 10);
   runner().Frames(1);
   runner().Frames(9 * 1250 / 14 + 5);
@@ -91,10 +92,10 @@ TEST_F(ClockTest, MutedSoundStillDrawsItsVariants) {
   auto run = [&](bool muted) {
     HeadlessRunner r;
     r.game().UseCaveSet(*set);
-    r.game().Config().Muted = muted;
+    GameProbe::Config(r.game()).Muted = muted;
     r.game().Start();
     r.Frames(200);
-    return std::make_pair(r.game().Run().Rng.RandomSeed, r.Sound.Calls);
+    return std::make_pair(GameProbe::Run(r.game()).Rng.RandomSeed, r.Sound.Calls);
   };
   const auto loud = run(false);
   const auto quiet = run(true);
@@ -112,9 +113,9 @@ TEST(Startup, InvalidSettingsFallBackToDefaults) {
   o.SoundOff = 7;
   o.Zoom = 3;
   HeadlessRunner r(o);
-  EXPECT_EQ(r.game().Config().Speed, 14);
-  EXPECT_FALSE(r.game().Config().Muted);
-  EXPECT_EQ(r.game().View().ZoomMode, 1);
+  EXPECT_EQ(GameProbe::Config(r.game()).Speed, 14);
+  EXPECT_FALSE(GameProbe::Config(r.game()).Muted);
+  EXPECT_EQ(GameProbe::View(r.game()).ZoomMode, 1);
   EXPECT_EQ(r.Window.Width, 640);
   EXPECT_EQ(r.Window.Height, 408);
   EXPECT_FALSE(r.game().Menu().StartEnabled);
@@ -122,10 +123,10 @@ TEST(Startup, InvalidSettingsFallBackToDefaults) {
   o.Zoom = 2;
   o.SoundOff = 1;
   HeadlessRunner big(o);
-  EXPECT_EQ(big.game().Config().Speed, 14);
-  EXPECT_TRUE(big.game().Config().Muted);
+  EXPECT_EQ(GameProbe::Config(big.game()).Speed, 14);
+  EXPECT_TRUE(GameProbe::Config(big.game()).Muted);
   EXPECT_EQ(big.Window.Width, 800);
-  EXPECT_EQ(big.game().View().StatusX, 162);
+  EXPECT_EQ(GameProbe::View(big.game()).StatusX, 162);
 }
 
 TEST(Startup, MusicLengthSetsTheAttractWait) {
@@ -138,10 +139,10 @@ TEST(Startup, MusicLengthSetsTheAttractWait) {
     r.Music.Opens = true;
     r.Music.Length = c.Ms;
     ASSERT_TRUE(r.game().Creation({}));
-    EXPECT_TRUE(r.game().Config().MusicAvailable);
-    EXPECT_EQ(r.game().Config().MusicTicks, c.Ticks) << c.Ms;
+    EXPECT_TRUE(GameProbe::Config(r.game()).MusicAvailable);
+    EXPECT_EQ(GameProbe::Config(r.game()).MusicTicks, c.Ticks) << c.Ms;
     r.game().OnActivate();
-    EXPECT_EQ(r.game().Flow().AttractCountdown, c.Ticks + 1);
+    EXPECT_EQ(GameProbe::Flow(r.game()).AttractCountdown, c.Ticks + 1);
     EXPECT_TRUE(r.Music.Playing);
   }
 }
@@ -164,13 +165,13 @@ TEST(Startup, AMissingFontSetEndsTheProgramWithTheReason) {
 }
 
 TEST_F(ClockTest, ZoomSwitchResizesAndStopsAScroll) {
-  game().View().ScrollStepsX = 20;
-  game().View().ScrollX = -12;
+  GameProbe::View(game()).ScrollStepsX = 20;
+  GameProbe::View(game()).ScrollX = -12;
   game().ToggleZoom();
-  EXPECT_EQ(game().View().TileSize, 40);
-  EXPECT_EQ(game().View().StatusX, 162);
-  EXPECT_EQ(game().View().ScrollStepsX, 0);
-  EXPECT_EQ(game().View().ScrollX, -12);
+  EXPECT_EQ(GameProbe::View(game()).TileSize, 40);
+  EXPECT_EQ(GameProbe::View(game()).StatusX, 162);
+  EXPECT_EQ(GameProbe::View(game()).ScrollStepsX, 0);
+  EXPECT_EQ(GameProbe::View(game()).ScrollX, -12);
   EXPECT_EQ(runner().Window.Width, 800);
   EXPECT_EQ(runner().Window.Height, 504);
   EXPECT_TRUE(game().Menu().ZoomChecked);

@@ -3,6 +3,7 @@
 #include "game/headless_demo.h"
 #include "game/moves.h"
 #include "game_fixture.h"
+#include "support/game_probe.h"
 
 namespace krattle::testing {
 namespace {
@@ -35,10 +36,10 @@ class DemoTest : public GameTest {
   DemoOutcome Record(const std::string& moves, int cave = 0, int level = 0) {
     return RecordDemoFromMoves(runner(), cave, level, Moves(moves));
   }
-  const CaveSet& set() { return game().Set(); }
+  const CaveSet& set() { return GameProbe::Set(game()); }
   void RunUntilBorn() {
-    runner().FramesUntil([&] { return game().Run().State.PlayerBorn; }, 1000);
-    ASSERT_TRUE(game().Run().State.PlayerBorn);
+    runner().FramesUntil([&] { return GameProbe::Run(game()).State.PlayerBorn; }, 1000);
+    ASSERT_TRUE(GameProbe::Run(game()).State.PlayerBorn);
   }
   // Runs frames until the engine has ticked once more.
   void OneTick() {
@@ -78,7 +79,7 @@ TEST_F(DemoTest, EveryInputCodeIsRecordedUpToItsLimit) {
   s->MapCell(0, 0, 20, 10) = Entrance;
   Use(*s);
   Record(". .50 R31 D21 L31 U21 r41 d11 l41 u11 .");
-  EXPECT_EQ(StoredBytes(game().Set(), 0),
+  EXPECT_EQ(StoredBytes(GameProbe::Set(game()), 0),
             (std::vector<int>{49, 0, 79, 50, 99, 80, 129, 100, 149, 130, 189, 150, 199, 190, 239,
                               200, 249, 240, 0}));
 }
@@ -126,7 +127,7 @@ class AbandonedRecordingTest : public DemoTest {
     file_ = TempDir("demo_abandon") / "Old.kcv";
     ASSERT_TRUE(SaveCaveSet(file_, *s).Ok());
     ASSERT_TRUE(game().LoadCaveSet(file_));
-    before_ = game().Set().Bytes;
+    before_ = GameProbe::Set(game()).Bytes;
   }
   // Starts a recording of cave 0 with Shift+D and plays into it far enough to overwrite bytes.
   void StartRecording() {
@@ -140,7 +141,7 @@ class AbandonedRecordingTest : public DemoTest {
     runner().Frames(200);
     runner().Keys.ReleaseAll();
     ASSERT_FALSE(game().Demo().Finished);
-    ASSERT_NE(game().Set().Bytes, before_);
+    ASSERT_NE(GameProbe::Set(game()).Bytes, before_);
   }
   std::filesystem::path file_;
   std::array<std::uint8_t, CaveSetSize> before_{};
@@ -151,7 +152,7 @@ TEST_F(AbandonedRecordingTest, EscapeKeepsTheOldDemoAndItStillPlays) {
   game().KeyDown(keys::Escape);
   EXPECT_EQ(flow().ScreenMode, smTitle);
   EXPECT_FALSE(flow().DemoRecording);
-  EXPECT_TRUE(game().Set().Bytes == before_);
+  EXPECT_TRUE(GameProbe::Set(game()).Bytes == before_);
   EXPECT_EQ(PlayStoredDemo(runner(), 0).Why, DemoEnd::Length);
 
   // A later save of the set (a new game's start) writes the old demo, not the lost one.
@@ -171,11 +172,11 @@ TEST_F(AbandonedRecordingTest, EscapeKeepsTheOldDemoAndItStillPlays) {
 TEST_F(AbandonedRecordingTest, StopQAndASecondRecordingGiveItBackToo) {
   StartRecording();
   game().Stop();
-  EXPECT_TRUE(game().Set().Bytes == before_);
+  EXPECT_TRUE(GameProbe::Set(game()).Bytes == before_);
 
   StartRecording();
   game().KeyDown(keys::Letter('Q'));
-  EXPECT_TRUE(game().Set().Bytes == before_);
+  EXPECT_TRUE(GameProbe::Set(game()).Bytes == before_);
 
   // Shift+D again while recording starts over from the old demo, and Escape then restores it.
   StartRecording();
@@ -183,7 +184,7 @@ TEST_F(AbandonedRecordingTest, StopQAndASecondRecordingGiveItBackToo) {
   RunToPlay();
   runner().Frames(50);
   game().KeyDown(keys::Escape);
-  EXPECT_TRUE(game().Set().Bytes == before_);
+  EXPECT_TRUE(GameProbe::Set(game()).Bytes == before_);
 }
 
 TEST_F(AbandonedRecordingTest, LoadingAnotherSetLeavesBothSetsAlone) {
@@ -193,9 +194,9 @@ TEST_F(AbandonedRecordingTest, LoadingAnotherSetLeavesBothSetsAlone) {
   ASSERT_TRUE(SaveCaveSet(other, *s).Ok());
   ASSERT_TRUE(game().LoadCaveSet(other));
   EXPECT_FALSE(flow().DemoRecording);
-  EXPECT_TRUE(game().Set().Bytes == s->Bytes);
+  EXPECT_TRUE(GameProbe::Set(game()).Bytes == s->Bytes);
   game().KeyDown(keys::Escape);
-  EXPECT_TRUE(game().Set().Bytes == s->Bytes);
+  EXPECT_TRUE(GameProbe::Set(game()).Bytes == s->Bytes);
   CaveSet onDisk;
   ASSERT_TRUE(ReadCaveSet(file_, onDisk).Ok());
   EXPECT_TRUE(onDisk.Bytes == before_);
@@ -204,14 +205,14 @@ TEST_F(AbandonedRecordingTest, LoadingAnotherSetLeavesBothSetsAlone) {
 TEST_F(AbandonedRecordingTest, ARecordingToItsEndReplacesTheOldDemo) {
   StartRecording();
   game().StopDemo(DemoEnd::Stopped);
-  EXPECT_TRUE(game().Set().DemoPresent(0));
-  EXPECT_EQ(game().Set().DemoLevel(0), 0);
-  EXPECT_NE(game().Set().DemoLength(0), 3);
-  const auto recorded = game().Set().Bytes;
+  EXPECT_TRUE(GameProbe::Set(game()).DemoPresent(0));
+  EXPECT_EQ(GameProbe::Set(game()).DemoLevel(0), 0);
+  EXPECT_NE(GameProbe::Set(game()).DemoLength(0), 3);
+  const auto recorded = GameProbe::Set(game()).Bytes;
   // The title screen that follows gives nothing back.
   runner().Frames(200);
   game().KeyDown(keys::Escape);
-  EXPECT_TRUE(game().Set().Bytes == recorded);
+  EXPECT_TRUE(GameProbe::Set(game()).Bytes == recorded);
   CaveSet onDisk;
   ASSERT_TRUE(ReadCaveSet(file_, onDisk).Ok());
   EXPECT_TRUE(onDisk.Bytes == recorded);
@@ -224,7 +225,7 @@ TEST_F(DemoTest, RecordingStampsTheClockEventsWithTheDemoStep) {
   game().RecordDemo();
   RunUntilBorn();
   runner().Frames(30);
-  CaveRun& r = game().Run();
+  CaveRun& r = GameProbe::Run(game());
   r.State.MagicWallState = 1;
   r.State.MagicTimeLeft = 1;
   r.State.AmoebaTimeLeft = 0;
@@ -252,7 +253,7 @@ TEST_F(DemoTest, PlaybackSwitchesAtTheStampsAndNotByTheClock) {
   game().KeyDown(keys::Letter('D'));
   EXPECT_TRUE(flow().DemoPlaying);
   RunUntilBorn();
-  CaveRun& r = game().Run();
+  CaveRun& r = GameProbe::Run(game());
   r.State.MagicWallState = 1;
   r.State.MagicTimeLeft = 1;
   r.State.AmoebaTimeLeft = 0;
@@ -277,7 +278,7 @@ TEST_F(DemoTest, WithoutAMagicStampTheClockRunsTheWallOut) {
   flow().CurrentCave = 2;
   game().PlayDemos();
   RunUntilBorn();
-  CaveRun& r = game().Run();
+  CaveRun& r = GameProbe::Run(game());
   r.State.MagicWallState = 1;
   r.State.MagicTimeLeft = 1;
   game().ClockTick();
@@ -317,7 +318,7 @@ TEST_F(DemoTest, TheTickThatEndsADemoStillGivesNoBestScoreOrLife) {
   const DemoOutcome out = PlayStoredDemo(runner(), 0);
   EXPECT_EQ(out.Diamonds, 1);
   EXPECT_EQ(out.Score, 200);
-  EXPECT_EQ(game().Set().BestScore(), 0u);
+  EXPECT_EQ(GameProbe::Set(game()).BestScore(), 0u);
   EXPECT_EQ(values().HighScore, 0);
   EXPECT_EQ(values().Lives, lives);
 }
@@ -333,7 +334,7 @@ TEST_F(DemoTest, DemosNeverMoveTheSavedPosition) {
   ASSERT_TRUE(game().LoadCaveSet(file));
   PlayStoredDemo(runner(), 6);
   RecordDemoFromMoves(runner(), 7, 1, Moves(". R3"));
-  EXPECT_EQ(game().Set().SavedCave(), 2);
+  EXPECT_EQ(GameProbe::Set(game()).SavedCave(), 2);
   CaveSet onDisk;
   ASSERT_TRUE(ReadCaveSet(file, onDisk).Ok());
   EXPECT_EQ(onDisk.SavedCave(), 2);
@@ -371,7 +372,7 @@ TEST_F(DemoTest, TimeRunningOutEndsAPlaybackButLeavesARecordingOutOfTime) {
   RunUntilBorn();
   values().TimeLeft = 0;
   runner().Frames(1);
-  EXPECT_TRUE(game().Set().DemoPresent(5));
+  EXPECT_TRUE(GameProbe::Set(game()).DemoPresent(5));
   EXPECT_EQ(game().Demo().Outcome.Why, DemoEnd::Time);
   EXPECT_EQ(phase(), gpOutOfTime);
 }
@@ -392,7 +393,7 @@ TEST_F(DemoTest, StopAndStartDuringADemoKeepTheSetsGame) {
 
   // The demo takes a diamond; Start then continues the saved game without its points.
   game().KeyDown(keys::Letter('D'));
-  runner().FramesUntil([&] { return game().Run().State.DiamondsCollected == 1; }, 400);
+  runner().FramesUntil([&] { return GameProbe::Run(game()).State.DiamondsCollected == 1; }, 400);
   game().Start();
   EXPECT_FALSE(flow().DemoPlaying);
   EXPECT_EQ(values().Score, 40);
@@ -531,13 +532,13 @@ TEST_F(DemoTest, ARecordedDemoReplaysTheSameGameAtAnySpeed) {
   Use(*s);
   const DemoOutcome rec = Record(". .6 D4 R12 r2 L3 D8 R9 U2 l1 .30 D2 R15 .60 U");
   EXPECT_EQ(rec.Why, DemoEnd::Stopped);
-  const CaveSet& stored = game().Set();
+  const CaveSet& stored = GameProbe::Set(game());
   ASSERT_NE(stored.MagicExpiryTick(0), 0xFFFF);
   ASSERT_NE(stored.AmoebaExpiryTick(0), 0xFFFF);
   EXPECT_GT(rec.Diamonds, 0);
   for (int speed : {14, 0, 5, 32}) {
     SCOPED_TRACE(speed);
-    game().Config().Speed = speed;
+    GameProbe::Config(game()).Speed = speed;
     const DemoOutcome play = PlayStoredDemo(runner(), 0);
     EXPECT_EQ(play.Why, DemoEnd::Length);
     EXPECT_EQ(play.Ticks, rec.Ticks);

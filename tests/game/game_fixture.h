@@ -3,6 +3,7 @@
 // its top-left corner and a closed exit in its bottom-right corner.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "game/headless_runner.h"
 #include "game/keys.h"
 #include "render/recording_canvas.h"
+#include "support/game_probe.h"
 
 namespace krattle::testing {
 
@@ -36,9 +38,10 @@ inline std::unique_ptr<CaveSet> PlayableSet() {
   return set;
 }
 
-// A folder of its own for each test that writes files.
+// A folder of its own for each test that writes files; tests run as parallel processes.
 inline std::filesystem::path TempDir(const std::string& name) {
-  auto dir = std::filesystem::temp_directory_path() / ("krattle_game_" + name);
+  auto dir = std::filesystem::temp_directory_path() /
+             ("krattle_game_" + name + "_" + std::to_string(::getpid()));
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;
@@ -56,8 +59,8 @@ class GameTest : public ::testing::Test {
 
   Game& game() { return runner_->game(); }
   HeadlessRunner& runner() { return *runner_; }
-  GameValues& values() { return game().Run().Values; }
-  FlowState& flow() { return game().Flow(); }
+  GameValues& values() { return GameProbe::Run(game()).Values; }
+  FlowState& flow() { return GameProbe::Flow(game()); }
   int phase() { return values().GamePhase; }
 
   // Starts a new game at a cave as the Start command would.

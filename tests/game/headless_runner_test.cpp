@@ -1,4 +1,5 @@
 #include "game_fixture.h"
+#include "support/game_probe.h"
 
 namespace krattle::testing {
 namespace {
@@ -29,13 +30,13 @@ TEST(HeadlessRunner, TheClockTicksEvery1250MsOfFrameTime) {
   StartupOptions o;
   o.Speed = 25;
   HeadlessRunner r(o);
-  r.game().Flow().AttractCountdown = 200;
+  GameProbe::Flow(r.game()).AttractCountdown = 200;
   r.Frames(50);  // 0..1225 ms
-  EXPECT_EQ(r.game().Flow().AttractCountdown, 200);
+  EXPECT_EQ(GameProbe::Flow(r.game()).AttractCountdown, 200);
   r.Frames(1);  // the frame at 1250 ms comes after its tick
-  EXPECT_EQ(r.game().Flow().AttractCountdown, 199);
+  EXPECT_EQ(GameProbe::Flow(r.game()).AttractCountdown, 199);
   r.Frames(100);
-  EXPECT_EQ(r.game().Flow().AttractCountdown, 197);
+  EXPECT_EQ(GameProbe::Flow(r.game()).AttractCountdown, 197);
   EXPECT_EQ(r.NowMs(), 151 * 25);
 }
 
@@ -43,10 +44,10 @@ TEST(HeadlessRunner, AScriptPlaysAWholeGameStartToTitle) {
   HeadlessRunner r;
   r.game().UseCaveSet(*PlayableSet());
   r.SetScript(ParseKeyScript("5:Space 200:Escape 400:Escape 600:Escape").Actions);
-  r.FramesUntil([&] { return r.game().Run().Values.GamePhase == gpGameOver; }, 700);
-  EXPECT_EQ(r.game().Run().Values.GamePhase, gpGameOver);
+  r.FramesUntil([&] { return GameProbe::Run(r.game()).Values.GamePhase == gpGameOver; }, 700);
+  EXPECT_EQ(GameProbe::Run(r.game()).Values.GamePhase, gpGameOver);
   r.Frames(100);
-  EXPECT_EQ(r.game().Flow().ScreenMode, smTitle);
+  EXPECT_EQ(GameProbe::Flow(r.game()).ScreenMode, smTitle);
   EXPECT_EQ(r.Recorder.FramesPresented(), static_cast<int>(r.FrameCount()));
 }
 

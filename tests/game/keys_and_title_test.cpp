@@ -1,4 +1,5 @@
 #include "game_fixture.h"
+#include "support/game_probe.h"
 
 namespace krattle::testing {
 namespace {
@@ -41,9 +42,9 @@ TEST_F(KeysTest, ATapBetweenTicksIsLostButOneInTheFrameBeforeATickActs) {
   Use(*set);
   StartAt(0, 0);
   RunToPlay();
-  runner().FramesUntil([&] { return game().Run().State.PlayerBorn; }, 100);
+  runner().FramesUntil([&] { return GameProbe::Run(game()).State.PlayerBorn; }, 100);
   runner().FramesUntil([&] { return flow().FrameStep == 3; }, 8);
-  const int col = game().Run().State.DravikColumn;
+  const int col = GameProbe::Run(game()).State.DravikColumn;
   auto tapForOneFrame = [&] {
     runner().Keys.Press(keys::Right);
     runner().Frames(1);
@@ -51,11 +52,11 @@ TEST_F(KeysTest, ATapBetweenTicksIsLostButOneInTheFrameBeforeATickActs) {
   };
   tapForOneFrame();     // the frame with step 3: later frames poll again and clear it
   runner().Frames(11);  // through the next tick, up to the frame with step 7
-  EXPECT_EQ(game().Run().State.DravikColumn, col);
+  EXPECT_EQ(GameProbe::Run(game()).State.DravikColumn, col);
   ASSERT_EQ(flow().FrameStep, 7);
   tapForOneFrame();  // held in the frame before the tick: its last polls survive
   runner().Frames(1);
-  EXPECT_EQ(game().Run().State.DravikColumn, col + 1);
+  EXPECT_EQ(GameProbe::Run(game()).State.DravikColumn, col + 1);
 }
 
 TEST_F(KeysTest, TitlePictureFirstGivesWayToThePreview) {
@@ -129,14 +130,14 @@ TEST_F(KeysTest, TitleKeysNeedACaveSet) {
 
 TEST_F(KeysTest, MuteClicksEvenWhenTurningTheSoundOff) {
   game().KeyDown(keys::Letter('M'));
-  EXPECT_TRUE(game().Config().Muted);
+  EXPECT_TRUE(GameProbe::Config(game()).Muted);
   EXPECT_TRUE(game().Menu().MuteChecked);
   EXPECT_EQ(runner().Sound.Played(21), 1);
   EXPECT_EQ(flow().AttractCountdown, 10);
   game().PlaySound(8);
   EXPECT_EQ(runner().Sound.Played(8), 0);
   game().KeyDown(keys::Letter('M'));
-  EXPECT_FALSE(game().Config().Muted);
+  EXPECT_FALSE(GameProbe::Config(game()).Muted);
   EXPECT_EQ(runner().Sound.Played(21), 2);
 }
 
@@ -177,12 +178,12 @@ TEST_F(KeysTest, FireAfterDeathContinuesWithALifeLess) {
   UsePlayable();
   StartAt(0, 0);
   RunToPlay();
-  runner().FramesUntil([&] { return game().Run().State.PlayerBorn; }, 100);
+  runner().FramesUntil([&] { return GameProbe::Run(game()).State.PlayerBorn; }, 100);
   // Dravik vanishes; the cave keeps running until fire is pressed.
-  for (auto& c : game().Run().Grid.Cells)
+  for (auto& c : GameProbe::Run(game()).Grid.Cells)
     if (IsDravik(c)) c = Space;
   runner().Frames(16);
-  EXPECT_FALSE(game().Run().State.PlayerInPlay);
+  EXPECT_FALSE(GameProbe::Run(game()).State.PlayerInPlay);
   EXPECT_EQ(phase(), gpPlay);
   game().KeyDown(keys::Letter('Z'));  // fire for the engine, but no command
   EXPECT_EQ(phase(), gpPlay);

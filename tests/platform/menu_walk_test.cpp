@@ -3,12 +3,14 @@
 // aborts the process in ImGui's frame checks, so any regression ends this test run.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
 
 #include "game/keys.h"
 #include "platform/app.h"
+#include "support/game_probe.h"
 
 namespace krattle {
 namespace {
@@ -16,6 +18,13 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kBin = KRATTLE_BIN_DIR;
+
+// Tests run in parallel processes: each gets files of its own.
+fs::path Scratch(const std::string& what) {
+  return fs::temp_directory_path() /
+         ("krattle_menu_walk_" + std::to_string(getpid()) + "_" +
+          ::testing::UnitTest::GetInstance()->current_test_info()->name() + what);
+}
 
 // Ends the run if a dialog never closes, so a hang shows up as a failure.
 Uint32 Watchdog(Uint32, void*) {
@@ -37,11 +46,13 @@ class MenuWalk : public ::testing::Test {
     SDL_RemoveTimer(watchdog_);
     app_.reset();
     SDL_Quit();
+    std::error_code ec;
+    fs::remove(Scratch(".kcv"), ec);
   }
 
   void Open(const fs::path& programDir = kBin) {
     // The game writes to its set (saved position, demos): never to the bundled one.
-    const fs::path set = fs::temp_directory_path() / "krattle_menu_walk.kcv";
+    const fs::path set = Scratch(".kcv");
     fs::copy_file(kBin / "Levels" / "Krattle.kcv", set, fs::copy_options::overwrite_existing);
     app_ = std::make_unique<App>();
     AppOptions options;
@@ -127,17 +138,18 @@ TEST_F(MenuWalk, LoadGameOpensTheFileDialog) {
   Escape();
   ASSERT_TRUE(Steps(2));
   EXPECT_EQ(Shown(), 1);
-  EXPECT_EQ(game().Flow().ScreenMode, smTitle);
+  EXPECT_EQ(GameProbe::Flow(game()).ScreenMode, smTitle);
 }
 
 TEST_F(MenuWalk, StopOnTheLastLifeWithAGoodScoreAsksForAName) {
   Open();
   Choose("Game", "Start");
-  ASSERT_EQ(game().Flow().ScreenMode, smGame);
-  for (int k = 0; k < 5000 && game().Run().Values.GamePhase != gpPlay; ++k) ASSERT_TRUE(Steps(1));
-  ASSERT_EQ(game().Run().Values.GamePhase, gpPlay);
-  game().Run().Values.Lives = 1;
-  game().Run().Values.Score = 999999;
+  ASSERT_EQ(GameProbe::Flow(game()).ScreenMode, smGame);
+  for (int k = 0; k < 5000 && GameProbe::Run(game()).Values.GamePhase != gpPlay; ++k)
+    ASSERT_TRUE(Steps(1));
+  ASSERT_EQ(GameProbe::Run(game()).Values.GamePhase, gpPlay);
+  GameProbe::Run(game()).Values.Lives = 1;
+  GameProbe::Run(game()).Values.Score = 999999;
   Pick("Game", "Stop");
   // The Escape that closes it must be pressed after the dialog is up: twice, as a player would
   // after letting go of the first.
@@ -145,12 +157,12 @@ TEST_F(MenuWalk, StopOnTheLastLifeWithAGoodScoreAsksForAName) {
   Escape();
   ASSERT_TRUE(Steps(2));
   EXPECT_EQ(Shown(), 1);
-  EXPECT_EQ(game().Flow().PendingHighScore, 999999);
+  EXPECT_EQ(GameProbe::Flow(game()).PendingHighScore, 999999);
 }
 
 TEST_F(MenuWalk, ZoomWithoutTheLargeTilesSaysSoAndEnds) {
   // A program folder with every set but the 40-pixel tiles.
-  const fs::path dir = fs::temp_directory_path() / "krattle_menu_walk";
+  const fs::path dir = Scratch("_dir");
   fs::remove_all(dir);
   fs::create_directories(dir / "data" / "Krattle");
   for (const char* name : {"32x32.kgf", "Fonts.kgf", "Sounds.kwv", "Krattle.mid"})
@@ -172,14 +184,14 @@ TEST_F(MenuWalk, EveryOtherItemRunsWithoutADialog) {
   Choose("Options", "FullScreen");
   Choose("Options", "FullScreen");
   Choose("Game", "PlayDemo");
-  EXPECT_TRUE(game().Flow().DemoPlaying);
+  EXPECT_TRUE(GameProbe::Flow(game()).DemoPlaying);
   Choose("Game", "Stop");
-  EXPECT_FALSE(game().Flow().DemoPlaying);
+  EXPECT_FALSE(GameProbe::Flow(game()).DemoPlaying);
   Choose("Game", "RecordDemo");
-  EXPECT_TRUE(game().Flow().DemoRecording);
+  EXPECT_TRUE(GameProbe::Flow(game()).DemoRecording);
   Choose("Game", "Stop");
   Choose("Game", "Start");
-  EXPECT_EQ(game().Flow().ScreenMode, smGame);
+  EXPECT_EQ(GameProbe::Flow(game()).ScreenMode, smGame);
   EXPECT_EQ(Shown(), 0);
   Pick("Game", "Exit");
   EXPECT_FALSE(app_->Step());

@@ -49,7 +49,7 @@ int DemoCommand(const Args& args) {
   // Watching a demo must not change the file.
   game.DetachSetFile();
   if (!game.Set().DemoPresent(static_cast<int>(cave))) return fail("cave holds no demo");
-  game.Config().Speed = static_cast<int>(speed);
+  game.SetSpeed(static_cast<int>(speed));
   const DemoOutcome out = PlayStoredDemo(*runner, static_cast<int>(cave));
   std::cout << DemoReport(out);
   return 0;

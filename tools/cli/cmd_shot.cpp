@@ -105,8 +105,7 @@ int ShotCommand(const Args& args) {
   }
   // Looking must not move the position the set keeps.
   game.DetachSetFile();
-  game.Flow().CurrentCave = static_cast<std::uint8_t>(cave);
-  game.Flow().CurrentLevel = static_cast<std::uint8_t>(level);
+  game.ChooseCave(static_cast<int>(cave), static_cast<int>(level));
   // With --title the cave is only chosen on the title screen, not started.
   if (!title) game.Start();
   runner->SetScript(script.Actions);

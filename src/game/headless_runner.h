@@ -11,7 +11,7 @@
 
 #include "game/frame_clock.h"
 #include "game/game.h"
-#include "game/test_doubles.h"
+#include "game/platform_stand_ins.h"
 #include "render/recording_canvas.h"
 
 namespace krattle {

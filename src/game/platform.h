@@ -1,6 +1,6 @@
 #pragma once
 // What the program logic needs from the outside world. The platform ring implements these with
-// SDL; the headless runner and the tests use the stand-ins of test_doubles.h.
+// SDL; the headless runner and the tests use the stand-ins of platform_stand_ins.h.
 
 #include <cstdint>
 #include <filesystem>

@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "game/game.h"
-#include "game/test_doubles.h"
+#include "game/platform_stand_ins.h"
 #include "platform/sdl_mixer.h"
 #include "platform/sdl_music.h"
 #include "platform/sdl_sound.h"

@@ -1,4 +1,4 @@
-#include "game/test_doubles.h"
+#include "game/platform_stand_ins.h"
 
 namespace krattle {
 

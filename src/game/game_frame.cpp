@@ -2,6 +2,7 @@
 
 #include "engine/cave_setup.h"
 #include "game/game.h"
+#include "game/game_view.h"
 #include "game/tick_sounds.h"
 #include "render/camera.h"
 
@@ -27,6 +28,7 @@ void Game::Frame() {
 void Game::TitleFrame() {
   if (!flow_.CaveSetLoaded || flow_.TitlePicture) {
     RenderTitleAnimation(io_.Screen, view_);
+    view_.AdvanceTitleScroll();
     return;
   }
   flow_.FrameStep = static_cast<std::uint8_t>((flow_.FrameStep + 1) & 7);

@@ -34,27 +34,18 @@ int MoveOffsetX(int m, int f, int d) {
   }
 }
 
-void RenderGameFrame(Canvas& canvas, const ViewState& view, CaveRun& run,
-                     const StatusContext& status, AnimClock clock, EngineHost& poller) {
-  if (run.State.ExitFlash) {
-    canvas.Fill(ColourWhite);
-    if (clock.FrameStep == 4) run.State.ExitFlash = false;
-  } else {
-    canvas.Fill(ColourBlack);
-  }
+void DrawGameBackground(Canvas& canvas, const CaveRun& run) {
+  canvas.Fill(run.State.ExitFlash ? ColourWhite : ColourBlack);
+}
+
+void DrawViewRow(Canvas& canvas, const ViewState& view, const CaveRun& run, AnimClock clock,
+                 int row) {
   const int t = view.TileSize;
   const int w = run.Grid.CaveWidth;
-  for (int i = 0; i <= 12; ++i) {
-    poller.PollInput(run.Input);
-    for (int j = 0; j <= 20; ++j) {
-      // Only the polls before the last three rows survive the frame.
-      if (i <= 9) run.Input.Clear();
-      const int index = (view.ViewColumn + j) + (view.ViewRow + i) * w;
-      DrawCell(canvas, view, run, clock, index, j * t + view.ScrollX, 24 + i * t + view.ScrollY);
-    }
+  for (int j = 0; j < ViewColumns; ++j) {
+    const int index = (view.ViewColumn + j) + (view.ViewRow + row) * w;
+    DrawCell(canvas, view, run, clock, index, j * t + view.ScrollX, 24 + row * t + view.ScrollY);
   }
-  DrawStatusLine(canvas, view, run, status, clock);
-  canvas.Present();
 }
 
 namespace {

@@ -4,15 +4,12 @@
 
 namespace krattle {
 
-void RenderTitleAnimation(Canvas& canvas, ViewState& view) {
+void RenderTitleAnimation(Canvas& canvas, const ViewState& view) {
   const int t = view.TileSize;
   const int offset = view.TitleScroll;
   for (int i = -1; i <= 12; ++i)
     for (int j = 0; j < 20; ++j)
       canvas.DrawItem(ImageListId::Images, 153, j * t, 24 + i * t - offset);
-  const int before = view.TitleScroll;
-  view.TitleScroll = static_cast<std::uint8_t>(before + 1);
-  if (before == t - 1 || view.TitleScroll > 50) view.TitleScroll = 0;
   canvas.DrawItem(ImageListId::Images, tiles::TitlePicture, 0, 0);
 }
 

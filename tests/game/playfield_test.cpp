@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "game/game_view.h"
 #include "render/playfield_renderer.h"
 #include "render/recording_canvas.h"
 
@@ -58,6 +59,33 @@ TEST_P(PlayfieldTest, InputSurvivesOnlyFromThePollsOfTheLastThreeRows) {
   poller.FireAt = {10};
   Render(3);
   EXPECT_TRUE(run.Input.InputFire);
+}
+
+// Each poll comes after every band above its row is drawn and before anything of its own row.
+TEST_P(PlayfieldTest, EachRowBandIsPolledJustBeforeItIsDrawn) {
+  for (int i = 0; i < CellCount; ++i) run.Grid.Cells[i] = SteelWall;
+  class BandPoller : public EngineHost {
+   public:
+    explicit BandPoller(const RecordingCanvas& c) : canvas(c) {}
+    void PollInput(InputFlags&) override { drawnAt.push_back(canvas.Pending().size()); }
+    const RecordingCanvas& canvas;
+    std::vector<std::size_t> drawnAt;
+  } bands(canvas);
+  RenderGameFrame(canvas, view, run, status, {0, 0}, bands);
+  ASSERT_EQ(bands.drawnAt.size(), 13u);
+  const auto& calls = canvas.LastFrame();
+  for (int row = 0; row < 13; ++row) {
+    const int top = 24 + row * T();
+    const std::size_t at = bands.drawnAt[row];
+    for (std::size_t k = 1; k < calls.size(); ++k) {
+      if (calls[k].List != ImageListId::Images) continue;
+      if (k < at) {
+        EXPECT_LT(calls[k].Y, top) << "row " << row;
+      } else {
+        EXPECT_GE(calls[k].Y, top) << "row " << row;
+      }
+    }
+  }
 }
 
 TEST_P(PlayfieldTest, AFallenBoulderSlidesIntoItsCellOverTheTick) {

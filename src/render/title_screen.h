@@ -2,7 +2,6 @@
 // The title screen: the creeping steel wallpaper with the title picture, or a preview of the
 // chosen cave with the set's name and, every other few seconds, its high-score table.
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -13,8 +12,6 @@
 #include "render/view_state.h"
 
 namespace krattle {
-
-using HighScoreTable = std::array<HighScoreEntry, HighScoreEntries>;
 
 // The wallpaper at the view's scroll offset, and the title picture over it.
 void RenderTitleAnimation(Canvas& canvas, const ViewState& view);

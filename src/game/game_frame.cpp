@@ -129,8 +129,8 @@ void Game::CoverFrame() {
   run_.Grid.Cells.fill(Cover);
   flow_.PhaseCountdown = 80;
   run_.Values.GamePhase = gpUncover;
-  StopSound(16);
-  PlaySound(16);
+  StopSound(waves::CaveStart);
+  PlaySound(waves::CaveStart);
 }
 
 void Game::UncoverFrame() {
@@ -154,14 +154,14 @@ void Game::TimeBonusFrame() {
   GameValues& v = run_.Values;
   if (v.TimeLeft > 0) {
     const int was = v.TimeLeft--;
-    if (was == 51) PlaySound(18);
-    if (v.TimeLeft == 0) StopSound(19);
+    if (was == 51) PlaySound(waves::LowTimeExit);
+    if (v.TimeLeft == 0) StopSound(waves::CaveCompleted);
     v.Score += flow_.CurrentLevel + 1;
     if (v.Score >= v.NextBonusScore) {
       v.NextBonusScore += 500;
       if (v.Lives < 9) {
         ++v.Lives;
-        PlaySound(17);
+        PlaySound(waves::BonusLife);
       }
     }
     if (v.HighScore < v.Score) {

@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "core/cave_set.h"
+#include "game/game_view.h"
 #include "game/headless_runner.h"
 #include "render/placeholder_images.h"
-#include "render/playfield_renderer.h"
 #include "render/software_canvas.h"
 
 namespace {

@@ -104,6 +104,9 @@ struct HighScoreEntry {
   std::string Name;
 };
 
+// The set's ten best games, best first.
+using HighScoreTable = std::array<HighScoreEntry, HighScoreEntries>;
+
 class CaveSet {
  public:
   std::array<std::uint8_t, CaveSetSize> Bytes{};

@@ -229,7 +229,7 @@ void Engine::ScoreDiamond() {
     v_.NextBonusScore += 500;
     if (v_.Lives < 9) {
       ++v_.Lives;
-      host_.PlaySound(17);
+      host_.PlaySound(waves::BonusLife);
       v_.BonusLifeBanner = 128;
     }
   }

@@ -3,6 +3,7 @@
 // and tests pass a plain EngineHost.
 
 #include "engine/engine_state.h"
+#include "engine/waves.h"
 
 namespace krattle {
 

@@ -45,12 +45,12 @@ void Engine::EngineTick() {
   s_.AmoebaCountLast = s_.AmoebaCount;
   if (!s_.AmoebaCanGrow && s_.AmoebaStarted) s_.AmoebaEnclosed = true;
   if (s_.AmoebaCount == 0 && s_.AmoebaSoundOn) {
-    host_.StopSound(13);
+    host_.StopSound(waves::AmoebaLoop);
     s_.AmoebaSoundOn = false;
   }
   if ((s_.MagicWallState == 0 || s_.MagicWallState == 2) && s_.MagicWallSoundOn) {
     s_.MagicWallSoundOn = false;
-    host_.StopSound(20);
+    host_.StopSound(waves::MagicWallLoop);
   }
 
   // A Dravik who moved down out of the last row sits in row 0, which the scan had passed.

@@ -344,7 +344,7 @@ void Engine::MagicWallDiamond(int a) {
 
 void Engine::MagicWallCell() {
   if (s_.MagicWallState == 1 && !s_.MagicWallSoundOn) {
-    host_.PlayLooped(20);
+    host_.PlayLooped(waves::MagicWallLoop);
     s_.MagicWallSoundOn = true;
   }
 }

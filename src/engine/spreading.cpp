@@ -19,7 +19,7 @@ void Engine::AmoebaRule(int a) {
   }
   ++s_.AmoebaCount;
   if (!s_.AmoebaSoundOn && s_.AmoebaStarted) {
-    host_.PlayLooped(13);
+    host_.PlayLooped(waves::AmoebaLoop);
     s_.AmoebaSoundOn = true;
   }
   const int w = W();

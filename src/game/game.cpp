@@ -245,11 +245,11 @@ void Game::StopSound(int wave) {
 }
 
 void Game::StopLoopedSounds() {
-  io_.Sound.Stop(13);
+  io_.Sound.Stop(waves::AmoebaLoop);
   run_.State.AmoebaSoundOn = false;
-  io_.Sound.Stop(20);
+  io_.Sound.Stop(waves::MagicWallLoop);
   run_.State.MagicWallSoundOn = false;
-  io_.Sound.Stop(16);
+  io_.Sound.Stop(waves::CaveStart);
 }
 
 void Game::StopMusic() {

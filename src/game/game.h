@@ -135,7 +135,7 @@ class Game : public EngineHost {
   void SaveSetIgnoringErrors();
   void AfterSetRead(const std::filesystem::path& path);
   bool AnyDemo() const;
-  void Click() { PlaySound(21); }
+  void Click() { PlaySound(waves::Click); }
   enum class AssetKind { Tiles, Fonts, Sounds };
   bool LoadWithFallback(std::filesystem::path& configured, const char* fallback, const char* what,
                         AssetKind kind);

@@ -151,7 +151,7 @@ void Game::EndRecording(DemoEnd why) {
   if (!flow_.EditorActive) SaveSetIgnoringErrors();
   flow_.PhaseCountdown = 114;
   StopLoopedSounds();
-  PlaySound(16);
+  PlaySound(waves::CaveStart);
   LeaveDemo(!flow_.EditorActive, true);
   run_.Values.GamePhase = gpDemoEnd;
 }
@@ -175,7 +175,7 @@ void Game::EndPlayback(DemoEnd why) {
     restore = !flow_.EditorActive;
   }
   flow_.PhaseCountdown = 114;
-  PlaySound(16);
+  PlaySound(waves::CaveStart);
   LeaveDemo(restore, false);
   run_.Values.GamePhase = gpDemoEnd;
 }
@@ -201,8 +201,8 @@ void Game::CompleteDemoEnd() {
   if (demo_.Recorded) {
     run_.Values.Score = 0;
     // The rest of the ending tick may have started a loop again.
-    StopSound(13);
-    StopSound(20);
+    StopSound(waves::AmoebaLoop);
+    StopSound(waves::MagicWallLoop);
     run_.State.AmoebaSoundOn = run_.State.MagicWallSoundOn = false;
   }
   if (demo_.RestoreAtEnd) RestoreSavedPosition();

@@ -68,10 +68,10 @@ void Game::StartCave() {
   flow_.AnimPhase = 1;
   flow_.FrameStep = 0;
   v.GamePhase = gpCover;
-  PlaySound(16);
+  PlaySound(waves::CaveStart);
   ResetEngineState(run_);
-  StopSound(13);
-  StopSound(20);
+  StopSound(waves::AmoebaLoop);
+  StopSound(waves::MagicWallLoop);
   flow_.PhaseCountdown = 80;
   run_.State.PlayerInPlay = true;
   if (!setFile_.empty() && !flow_.EditorActive && !flow_.DemoRecording && !flow_.DemoPlaying) {
@@ -114,7 +114,7 @@ void Game::ESC() {
   }
   if (flow_.DemoRecording || flow_.DemoPlaying) {
     RestoreSavedPosition();
-    PlaySound(21);
+    PlaySound(waves::Click);
     StopLoopedSounds();
     RestartAttract();
     flow_.ScreenMode = smTitle;
@@ -141,7 +141,7 @@ void Game::GameOver() {
   v.Score = 0;
   v.NextBonusScore = 500;
   flow_.PhaseCountdown = 100;
-  PlaySound(16);
+  PlaySound(waves::CaveStart);
   v.GamePhase = gpGameOver;
   if (QualifiesForHighScores(highScores_, flow_.PendingHighScore)) EnterHighScoreName();
   SaveSetIgnoringErrors();
@@ -153,7 +153,7 @@ void Game::Stop() {
       (flow_.DemoRecording || flow_.DemoPlaying)) {
     // Leaving a demo costs the set's game no life.
     RestoreSavedPosition();
-    PlaySound(21);
+    PlaySound(waves::Click);
     StopLoopedSounds();
     RestartAttract();
     flow_.ScreenMode = smTitle;
@@ -166,7 +166,7 @@ void Game::Stop() {
   if (flow_.ScreenMode != smGame || flow_.EditorActive) return;
   RestoreSavedPosition();
   if (run_.Values.Lives > 0) --run_.Values.Lives;
-  PlaySound(21);
+  PlaySound(waves::Click);
   RestartAttract();
   flow_.ScreenMode = smTitle;
 }

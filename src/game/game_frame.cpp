@@ -2,6 +2,7 @@
 
 #include "engine/cave_setup.h"
 #include "game/game.h"
+#include "game/game_view.h"
 #include "game/tick_sounds.h"
 #include "render/camera.h"
 
@@ -27,6 +28,7 @@ void Game::Frame() {
 void Game::TitleFrame() {
   if (!flow_.CaveSetLoaded || flow_.TitlePicture) {
     RenderTitleAnimation(io_.Screen, view_);
+    view_.AdvanceTitleScroll();
     return;
   }
   flow_.FrameStep = static_cast<std::uint8_t>((flow_.FrameStep + 1) & 7);
@@ -127,8 +129,8 @@ void Game::CoverFrame() {
   run_.Grid.Cells.fill(Cover);
   flow_.PhaseCountdown = 80;
   run_.Values.GamePhase = gpUncover;
-  StopSound(16);
-  PlaySound(16);
+  StopSound(waves::CaveStart);
+  PlaySound(waves::CaveStart);
 }
 
 void Game::UncoverFrame() {
@@ -152,14 +154,14 @@ void Game::TimeBonusFrame() {
   GameValues& v = run_.Values;
   if (v.TimeLeft > 0) {
     const int was = v.TimeLeft--;
-    if (was == 51) PlaySound(18);
-    if (v.TimeLeft == 0) StopSound(19);
+    if (was == 51) PlaySound(waves::LowTimeExit);
+    if (v.TimeLeft == 0) StopSound(waves::CaveCompleted);
     v.Score += flow_.CurrentLevel + 1;
     if (v.Score >= v.NextBonusScore) {
       v.NextBonusScore += 500;
       if (v.Lives < 9) {
         ++v.Lives;
-        PlaySound(17);
+        PlaySound(waves::BonusLife);
       }
     }
     if (v.HighScore < v.Score) {

@@ -113,7 +113,7 @@ void Game::KeyDown(int key, int shift, bool repeat) {
   // E (editor) and S (speed dialog) join here with their commands.
   if (key == keys::Letter('M')) {
     // The click is heard even when it turns the sound off.
-    io_.Sound.Play(21);
+    io_.Sound.Play(waves::Click);
     ToggleMute();
   }
   PlayKeys(key, shift);

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "core/cave_set.h"
-#include "render/title_screen.h"
 
 namespace krattle {
 

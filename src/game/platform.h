@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/form.h"
+#include "render/asset_loader.h"
 #include "render/canvas.h"
 
 namespace krattle {
@@ -74,16 +75,6 @@ class Display {
   virtual ~Display() = default;
   virtual void SetSurfaceSize(int width, int height) = 0;
   virtual void ToggleFullScreen() = 0;
-};
-
-// Loads the numbered image and wave lists from set files. Returns an empty string on success,
-// otherwise why it failed.
-class AssetLoader {
- public:
-  virtual ~AssetLoader() = default;
-  virtual std::string LoadTiles(const std::filesystem::path& path, int tileSize) = 0;
-  virtual std::string LoadFonts(const std::filesystem::path& path) = 0;
-  virtual std::string LoadSounds(const std::filesystem::path& path) = 0;
 };
 
 struct PlatformServices {

@@ -10,7 +10,7 @@ ClockExpiries PlayClockTick(CaveRun& run, EngineHost& host, ClockDemo demo, bool
   if (v.TimeLeft == 1 && host.DemoPlaying()) host.FinishPlayback();
   if (v.TimeLeft > 0) --v.TimeLeft;
   v.ClockTicked = true;
-  if (v.TimeLeft <= 10) host.PlaySound(23);
+  if (v.TimeLeft <= 10) host.PlaySound(waves::TimeRunningOut);
 
   const bool playing = demo == ClockDemo::Playing || demo == ClockDemo::PlayingNoMagicStamp;
   if (s.MagicTimeLeft > 0 && s.MagicWallState == 1) {

@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "engine/waves.h"
 #include "render/media_types.h"
 
 namespace krattle {
 
 inline constexpr std::size_t TileSetItems = 325;
 inline constexpr std::size_t FontSetItems = 116;
-inline constexpr std::size_t SoundSetWaves = 29;
+inline constexpr std::size_t SoundSetWaves = waves::Count;
 
 struct ImageItem {
   Picture Pic;

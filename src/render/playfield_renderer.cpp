@@ -34,27 +34,18 @@ int MoveOffsetX(int m, int f, int d) {
   }
 }
 
-void RenderGameFrame(Canvas& canvas, const ViewState& view, CaveRun& run,
-                     const StatusContext& status, AnimClock clock, EngineHost& poller) {
-  if (run.State.ExitFlash) {
-    canvas.Fill(ColourWhite);
-    if (clock.FrameStep == 4) run.State.ExitFlash = false;
-  } else {
-    canvas.Fill(ColourBlack);
-  }
+void DrawGameBackground(Canvas& canvas, const CaveRun& run) {
+  canvas.Fill(run.State.ExitFlash ? ColourWhite : ColourBlack);
+}
+
+void DrawViewRow(Canvas& canvas, const ViewState& view, const CaveRun& run, AnimClock clock,
+                 int row) {
   const int t = view.TileSize;
   const int w = run.Grid.CaveWidth;
-  for (int i = 0; i <= 12; ++i) {
-    poller.PollInput(run.Input);
-    for (int j = 0; j <= 20; ++j) {
-      // Only the polls before the last three rows survive the frame.
-      if (i <= 9) run.Input.Clear();
-      const int index = (view.ViewColumn + j) + (view.ViewRow + i) * w;
-      DrawCell(canvas, view, run, clock, index, j * t + view.ScrollX, 24 + i * t + view.ScrollY);
-    }
+  for (int j = 0; j < ViewColumns; ++j) {
+    const int index = (view.ViewColumn + j) + (view.ViewRow + row) * w;
+    DrawCell(canvas, view, run, clock, index, j * t + view.ScrollX, 24 + row * t + view.ScrollY);
   }
-  DrawStatusLine(canvas, view, run, status, clock);
-  canvas.Present();
 }
 
 namespace {
@@ -98,6 +89,8 @@ class CellPainter {
   int Exit() const { return tiles::ExitItem(s_, a_); }
   int Magic() const { return tiles::MagicWallItem(s_, a_); }
   int SlimeImage() const { return tiles::Slime + a_.A8(); }
+  // The element's picture where every view draws it alike.
+  int Plain() const { return tiles::ElementItem(code_, s_, look_, a_); }
   int DravikImage() const {
     const int sprite = run_.State.DravikSprite;
     return sprite == 0 ? tiles::DravikStanding : sprite + a_.A8();
@@ -122,8 +115,9 @@ void CellPainter::PaintBoulder() {
   // A rolling boulder turns through its style's four pictures.
   const int style = s_.Boulder == 4 ? look_ : s_.Boulder;
   if (style < 4) {
-    if (m_ == 2) Moving(81 + 4 * style + a_.FrameStep / 2);
-    if (m_ == 3) Moving(84 + 4 * style - a_.FrameStep / 2);
+    const int first = tiles::FirstBoulder + 4 * style;
+    if (m_ == 2) Moving(first + a_.FrameStep / 2);
+    if (m_ == 3) Moving(first + 3 - a_.FrameStep / 2);
   }
   if (m_ == 5) Above(Magic());
   if (m_ == 9) Above(SlimeImage());
@@ -159,7 +153,7 @@ void CellPainter::Paint() {
   const AnimClock& a = a_;
   switch (code_) {
     case Space:
-      if (m_ == 1) Shrinking(281 + 8 * s_.Diamond);
+      if (m_ == 1) Shrinking(tiles::FirstDiamond + 8 * s_.Diamond);
       if (m_ == 2) Shrinking(Dirt());
       if (m_ == 3) Shrinking(tiles::Bomb);
       break;
@@ -167,33 +161,14 @@ void CellPainter::Paint() {
       At(Dirt());
       if (m_ == 1) Shrinking(tiles::Clock);
       break;
-    case Wall:
-    case HorizExpWall:
-    case VertExpWall:
-    case BothDirExpWall:
-    case WallFalling:
-    case WallFallingFalling: Moving(tiles::WallItem(s_)); break;
     case MagicWall: PaintMagicWall(); break;
-    case ExitClosed:
-    case SteelWall: At(tiles::SteelItem(s_)); break;
+    // A closed exit hides in the steel wall.
+    case ExitClosed: At(tiles::SteelItem(s_)); break;
+    case SteelWall:
+    case Slime:
+    case Clock: At(Plain()); break;
     case ExitOpen:
     case Entrance: At(Exit()); break;
-    case FireflyLeft:
-    case FireflyUp:
-    case FireflyRight:
-    case FireflyDown:
-    case AltButterflyDown:
-    case AltButterflyLeft:
-    case AltButterflyUp:
-    case AltButterflyRight: Moving(tiles::FireflyItem(s_, a)); break;
-    case ButterflyDown:
-    case ButterflyLeft:
-    case ButterflyUp:
-    case ButterflyRight:
-    case AltFireflyLeft:
-    case AltFireflyUp:
-    case AltFireflyRight:
-    case AltFireflyDown: Moving(tiles::ButterflyItem(s_, a)); break;
     case Dravik:
     case DravikWithBomb: PaintDravik(); break;
     case BoulderStationary:
@@ -217,20 +192,20 @@ void CellPainter::Paint() {
     case DiamondBirth:
     case DiamondBirth2:
     case DiamondBirth3:
-    case DiamondBirth4: At(249 + 2 * (code_ - DiamondBirth) + 8 * s_.Diamond + a.A2()); break;
+    case DiamondBirth4:
+      At(tiles::FirstDiamondBirth + 2 * (code_ - DiamondBirth) + 8 * s_.Diamond + a.A2());
+      break;
     case Amoeba:
       if (m_ >= 5 && m_ <= 8) At(Dirt());
-      Moving(tiles::Amoeba + a.A8());
+      Moving(Plain());
       break;
-    case Slime: At(SlimeImage()); break;
-    case Clock: At(tiles::Clock); break;
     case ClockTaken:
       At(Dirt());
       Shrinking(tiles::Clock);
       break;
     case DravikBirth:
     case DravikBirth2:
-    case DravikBirth3: At(2 + 2 * (code_ - DravikBirth) + a.A2()); break;
+    case DravikBirth3: At(tiles::DravikBirth + 2 * (code_ - DravikBirth) + a.A2()); break;
     case Cover: At(tiles::SteelItem(s_) + a.A8()); break;
     case DravikInExit:
       At(Exit());
@@ -240,7 +215,6 @@ void CellPainter::Paint() {
       if (m_ == 1) c_.DrawItem(ImageListId::Images, Diamond(), x_, y_ + Dy(1));
       At(tiles::DravikStanding);
       break;
-    case Acid: Moving(tiles::Acid + a.A8()); break;
     case BombSolid:
     case BombFalling:
     case BombGlued:
@@ -249,7 +223,12 @@ void CellPainter::Paint() {
       if (m_ == 17) Above(SlimeImage());
       break;
     default:
-      if (code_ >= Bomb && code_ <= BombIgnited6) At(tiles::Bomb);
+      // A lit fuse shows the bomb; the rest (walls, creatures, acid) may arrive by a move.
+      if (code_ >= Bomb && code_ <= BombIgnited6) {
+        At(tiles::Bomb);
+      } else if (Plain() >= 0) {
+        Moving(Plain());
+      }
       break;
   }
 }

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "game/platform.h"
+#include "render/asset_loader.h"
 #include "render/image_list.h"
 #include "render/software_canvas.h"
 

@@ -5,8 +5,6 @@
 namespace krattle {
 namespace {
 
-constexpr int kBombIcon = 115;
-
 class StatusPainter {
  public:
   StatusPainter(Canvas& c, const ViewState& v, const CaveRun& run, const StatusContext& st,
@@ -22,8 +20,10 @@ class StatusPainter {
   void Text(int dx, std::string_view text, int digitSet = 0) {
     DrawText(c_, sx_ + dx, 0, text, 0, digitSet);
   }
-  void Background() { c_.DrawItem(ImageListId::Fonts, 70 + v_.ZoomMode, 0, 0); }
-  int DiamondIcon() const { return 83 + 8 * TileStyles::From(P().Styles).Diamond + a_.A8(); }
+  void Background() { c_.DrawItem(ImageListId::Fonts, FontStatusBackground + v_.ZoomMode, 0, 0); }
+  int DiamondIcon() const {
+    return FontDiamondIcon + 8 * TileStyles::From(P().Styles).Diamond + a_.A8();
+  }
   void Icon(int dx, int item) { c_.DrawItem(ImageListId::Fonts, item, sx_ + dx, 2); }
 
   void DiamondCounters() {
@@ -99,7 +99,7 @@ void StatusPainter::BeforeBirth() {
 void StatusPainter::Paint() {
   Background();
   const bool born = run_.State.PlayerBorn;
-  const int icon = run_.State.CarryingBomb ? kBombIcon : DiamondIcon();
+  const int icon = run_.State.CarryingBomb ? FontBombIcon : DiamondIcon();
   if (born) Icon(74, icon);
   if (Enough()) {
     Icon(48, icon);

@@ -3,11 +3,11 @@
 namespace krattle {
 
 int FontItemFor(char ch, int digitSet) {
-  if (ch >= 'A' && ch <= 'Z') return 1 + (ch - 'A');
-  if (ch >= 'a' && ch <= 'z') return 1 + (ch - 'a');
+  if (ch >= 'A' && ch <= 'Z') return FontLetterA + (ch - 'A');
+  if (ch >= 'a' && ch <= 'z') return FontLetterA + (ch - 'a');
   if (ch >= '0' && ch <= '9') {
     if (digitSet < 0 || digitSet > 2) digitSet = 0;
-    return 40 + 10 * digitSet + (ch - '0');
+    return FontDigits + 10 * digitSet + (ch - '0');
   }
   switch (ch) {
     case '!': return 27;

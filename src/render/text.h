@@ -9,7 +9,12 @@
 namespace krattle {
 
 inline constexpr int FontBlank = 0;
+inline constexpr int FontLetterA = 1;
 inline constexpr int FontDot = 37;
+inline constexpr int FontDigits = 40;            // 10 per digit set
+inline constexpr int FontStatusBackground = 70;  // plus the zoom mode
+inline constexpr int FontDiamondIcon = 83;       // 8 per diamond style
+inline constexpr int FontBombIcon = 115;
 
 // Font item for one character; digits come in three looks (digitSet 0..2).
 int FontItemFor(char ch, int digitSet);

@@ -4,62 +4,21 @@
 
 namespace krattle {
 
-void RenderTitleAnimation(Canvas& canvas, ViewState& view) {
+void RenderTitleAnimation(Canvas& canvas, const ViewState& view) {
   const int t = view.TileSize;
   const int offset = view.TitleScroll;
   for (int i = -1; i <= 12; ++i)
     for (int j = 0; j < 20; ++j)
-      canvas.DrawItem(ImageListId::Images, 153, j * t, 24 + i * t - offset);
-  const int before = view.TitleScroll;
-  view.TitleScroll = static_cast<std::uint8_t>(before + 1);
-  if (before == t - 1 || view.TitleScroll > 50) view.TitleScroll = 0;
+      canvas.DrawItem(ImageListId::Images, tiles::FirstSteel, j * t, 24 + i * t - offset);
   canvas.DrawItem(ImageListId::Images, tiles::TitlePicture, 0, 0);
 }
 
 int PreviewItem(int code, const TileStyles& s, int look, AnimClock a) {
   switch (code) {
-    case Dirt: return tiles::DirtItem(s, look);
-    case Wall:
-    case MagicWall:
-    case HorizExpWall:
-    case VertExpWall:
-    case BothDirExpWall:
-    case WallFalling:
-    case WallFallingFalling: return tiles::WallItem(s);
-    case ExitClosed: return 317 + s.Exit;
-    case SteelWall:
+    // The preview shows where the exit will be, and the entrance as the wall it hides in.
+    case ExitClosed: return tiles::FirstExit + 4 + s.Exit;
     case Entrance: return tiles::SteelItem(s);
-    case FireflyLeft:
-    case FireflyUp:
-    case FireflyRight:
-    case FireflyDown:
-    case AltButterflyDown:
-    case AltButterflyLeft:
-    case AltButterflyUp:
-    case AltButterflyRight: return tiles::FireflyItem(s, a);
-    case ButterflyDown:
-    case ButterflyLeft:
-    case ButterflyUp:
-    case ButterflyRight:
-    case AltFireflyLeft:
-    case AltFireflyUp:
-    case AltFireflyRight:
-    case AltFireflyDown: return tiles::ButterflyItem(s, a);
-    case BoulderStationary:
-    case BoulderFalling:
-    case BoulderGlued: return tiles::BoulderBase(s, look);
-    case DiamondStationary:
-    case DiamondFalling:
-    case DiamondGlued: return tiles::DiamondItem(s, a);
-    case Amoeba: return tiles::Amoeba + a.A8();
-    case Slime: return tiles::Slime + a.A8();
-    case Acid: return tiles::Acid + a.A8();
-    case Clock: return tiles::Clock;
-    case BombSolid:
-    case BombFalling:
-    case BombGlued: return tiles::SolidBomb;
-    case Bomb: return tiles::Bomb;
-    default: return -1;
+    default: return tiles::ElementItem(code, s, look, a);
   }
 }
 
@@ -82,7 +41,7 @@ void DrawCavePreview(Canvas& canvas, const ViewState& view, const CaveSet& set, 
 void DrawTitleStatus(Canvas& canvas, const ViewState& view, std::string_view setName, int cave,
                      int level) {
   const int sx = view.StatusX;
-  canvas.DrawItem(ImageListId::Fonts, 70 + view.ZoomMode, 0, 0);
+  canvas.DrawItem(ImageListId::Fonts, FontStatusBackground + view.ZoomMode, 0, 0);
   DrawText(canvas, sx + 4, 0, setName);
   DrawText(canvas, sx + 424, 0, std::string(1, static_cast<char>('A' + cave)));
   DrawText(canvas, sx + 444, 0, "/" + std::string(1, static_cast<char>('1' + level)));

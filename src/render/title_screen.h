@@ -2,7 +2,6 @@
 // The title screen: the creeping steel wallpaper with the title picture, or a preview of the
 // chosen cave with the set's name and, every other few seconds, its high-score table.
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -14,10 +13,8 @@
 
 namespace krattle {
 
-using HighScoreTable = std::array<HighScoreEntry, HighScoreEntries>;
-
-// Advances the wallpaper's scroll counter in `view`.
-void RenderTitleAnimation(Canvas& canvas, ViewState& view);
+// The wallpaper at the view's scroll offset, and the title picture over it.
+void RenderTitleAnimation(Canvas& canvas, const ViewState& view);
 
 // Preview picture of a stored element code, or -1 for codes the preview leaves out.
 int PreviewItem(int code, const TileStyles& styles, int look, AnimClock clock);

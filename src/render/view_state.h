@@ -24,6 +24,12 @@ struct ViewState {
     TileSize = ZoomMode == 2 ? 40 : 32;
     StatusX = ZoomMode == 2 ? 162 : 82;
   }
+  // One frame of the title wallpaper's creep; it wraps after one tile.
+  void AdvanceTitleScroll() {
+    const int before = TitleScroll;
+    TitleScroll = static_cast<std::uint8_t>(before + 1);
+    if (before == TileSize - 1 || TitleScroll > 50) TitleScroll = 0;
+  }
   void ResetCamera() { ScrollX = ScrollY = 0, ScrollStepsX = ScrollStepsY = 0; }
   int SurfaceWidth() const { return ZoomMode == 2 ? 800 : 640; }
   int SurfaceHeight() const { return ZoomMode == 2 ? 504 : 408; }

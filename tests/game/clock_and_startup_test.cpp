@@ -208,9 +208,13 @@ TEST_F(ClockTest, PreviewShowsTheMiddleOfTheStoredCaveWithTheTable) {
 TEST(TitleAnimation, TheWallpaperCreepsUpAndWrapsAfterOneTile) {
   RecordingCanvas c;
   ViewState v;
-  for (int k = 0; k < 31; ++k) RenderTitleAnimation(c, v);
+  for (int k = 0; k < 31; ++k) {
+    RenderTitleAnimation(c, v);
+    v.AdvanceTitleScroll();
+  }
   EXPECT_EQ(v.TitleScroll, 31);
   RenderTitleAnimation(c, v);
+  v.AdvanceTitleScroll();
   EXPECT_EQ(v.TitleScroll, 0);
   EXPECT_EQ(c.Pending().back().Item, 322);
   EXPECT_EQ(c.Pending().front().Y, 24 - 32);

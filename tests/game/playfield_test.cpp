@@ -3,8 +3,10 @@
 #include <map>
 #include <string>
 
+#include "game/game_view.h"
 #include "render/playfield_renderer.h"
 #include "render/recording_canvas.h"
+#include "render/title_screen.h"
 
 namespace krattle {
 namespace {
@@ -58,6 +60,33 @@ TEST_P(PlayfieldTest, InputSurvivesOnlyFromThePollsOfTheLastThreeRows) {
   poller.FireAt = {10};
   Render(3);
   EXPECT_TRUE(run.Input.InputFire);
+}
+
+// Each poll comes after every band above its row is drawn and before anything of its own row.
+TEST_P(PlayfieldTest, EachRowBandIsPolledJustBeforeItIsDrawn) {
+  for (int i = 0; i < CellCount; ++i) run.Grid.Cells[i] = SteelWall;
+  class BandPoller : public EngineHost {
+   public:
+    explicit BandPoller(const RecordingCanvas& c) : canvas(c) {}
+    void PollInput(InputFlags&) override { drawnAt.push_back(canvas.Pending().size()); }
+    const RecordingCanvas& canvas;
+    std::vector<std::size_t> drawnAt;
+  } bands(canvas);
+  RenderGameFrame(canvas, view, run, status, {0, 0}, bands);
+  ASSERT_EQ(bands.drawnAt.size(), 13u);
+  const auto& calls = canvas.LastFrame();
+  for (int row = 0; row < 13; ++row) {
+    const int top = 24 + row * T();
+    const std::size_t at = bands.drawnAt[row];
+    for (std::size_t k = 1; k < calls.size(); ++k) {
+      if (calls[k].List != ImageListId::Images) continue;
+      if (k < at) {
+        EXPECT_LT(calls[k].Y, top) << "row " << row;
+      } else {
+        EXPECT_GE(calls[k].Y, top) << "row " << row;
+      }
+    }
+  }
 }
 
 TEST_P(PlayfieldTest, AFallenBoulderSlidesIntoItsCellOverTheTick) {
@@ -143,6 +172,31 @@ TEST_P(PlayfieldTest, ScrolledViewDrawsTheSpareColumnAndRow) {
   for (const auto& c : canvas.LastFrame())
     if (c.Item == 153 && c.X == 20 * T() - 12 && c.Y == 24 + 11 * T() - 8) found = true;
   EXPECT_TRUE(found);
+}
+
+// What the title preview shows of a stored cave is what the game shows of it at rest, but for
+// the two it shows its own way.
+TEST_P(PlayfieldTest, ThePreviewShowsWhatTheGameShowsAtRest) {
+  for (int s = 0; s < 9; ++s) run.Params.Styles[s] = static_cast<std::uint8_t>(s % 4);
+  const TileStyles styles = TileStyles::From(run.Params.Styles);
+  int shown = 0;
+  for (int code = 0; code < 256; ++code) {
+    if (code == ExitClosed || code == Entrance) continue;
+    run.Grid.Cells[41] = static_cast<Element>(code);
+    run.Grid.VariantMap[41] = 2;
+    const AnimClock clock{5, 1};
+    const int item = PreviewItem(code, styles, 2, clock);
+    if (item < 0) continue;
+    ++shown;
+    canvas.Fill(0);
+    DrawCell(canvas, view, run, clock, 41, T(), 24 + T());
+    ASSERT_EQ(canvas.Pending().size(), 2u) << code;
+    EXPECT_EQ(canvas.Pending()[1],
+              (DrawCall{DrawCall::Draw, ImageListId::Images, item, T(), 24 + T()}))
+        << code;
+    canvas.Present();
+  }
+  EXPECT_GT(shown, 30);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothZooms, PlayfieldTest, ::testing::Values(1, 2));

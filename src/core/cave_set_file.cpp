@@ -23,7 +23,7 @@ bool PassesSizeTest(const fs::path& path) {
 
 CaveSetResult ReadCaveSet(const fs::path& path, CaveSet& set) {
   if (!PassesSizeTest(path))
-    return {CaveSetStatus::WrongSize, "\"" + path.string() + "\" is not a cave set (wrong size)"};
+    return {CaveSetStatus::WrongSize, "\"" + path.native() + "\" is not a cave set (wrong size)"};
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     return {CaveSetStatus::ReadError,

@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 IoResult ReadFileBytes(const fs::path& path, std::uint64_t maxBytes,
                        std::vector<std::uint8_t>& out) {
-  const std::string name = "\"" + path.string() + "\"";
+  const std::string name = "\"" + path.native() + "\"";
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return IoResult::Fail(name + " is not a readable file");
   const auto size = fs::file_size(path, ec);

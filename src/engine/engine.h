@@ -49,6 +49,7 @@ class Engine {
   void ScoreDiamond();
 
  private:
+  void ScanRow(int first, int w);
   void Step(int a);  // a is already a valid cell index
   int W() const { return g_.CaveWidth; }
   Element& Cell(int i) { return g_.At(i); }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/engine.h"
+
 namespace krattle {
 
 enum ScreenMode : std::uint8_t { smTitle = 0, smGame = 1, smEditor = 2 };
@@ -48,6 +50,8 @@ struct DemoOutcome {
   int Diamonds = 0;
   std::uint32_t Seed = 0;
   std::array<std::uint8_t, 880> Cells{};
+  // The whole cave at that moment, as krattle-cli demo reports it.
+  CaveRun End;
 };
 
 // The recorder's and the player's counters; FlowState::DemoIndex is the byte in use.

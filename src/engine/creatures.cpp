@@ -105,16 +105,17 @@ void Engine::CreatureRule(int a, Element code) {
     return;
   }
 
-  for (int k = 0; k < 2; ++k) {
-    const int f = step.tryFacing[k];
-    const int t = n[f];
-    if (cells[t] != Space) continue;
-    cells[a] = Space;
-    cells[t] = step.tryCode[k];
-    g_.MoveMap[t] = kMoveValue[f];
-    return;
-  }
-  cells[a] = step.turnCode;
+  // Whether the way is free is a coin toss in a busy cave, so the outcome is chosen without
+  // branching: the turn in place is a "move" to its own cell that keeps its move value.
+  const int f0 = step.tryFacing[0], f1 = step.tryFacing[1];
+  const int t0 = n[f0], t1 = n[f1];
+  const bool free0 = cells[t0] == Space, free1 = cells[t1] == Space;
+  const int t = free0 ? t0 : free1 ? t1 : a;
+  const Element to = free0 ? step.tryCode[0] : free1 ? step.tryCode[1] : step.turnCode;
+  const std::uint8_t move = free0 ? kMoveValue[f0] : free1 ? kMoveValue[f1] : g_.MoveMap[a];
+  cells[a] = Space;
+  cells[t] = to;
+  g_.MoveMap[t] = move;
 }
 
 }  // namespace krattle

@@ -50,7 +50,7 @@ class Engine {
 
  private:
   void ScanRow(int first, int w);
-  void Step(int a);  // a is already a valid cell index
+  void Step(int a, Element code);  // a is already a valid cell index, code its content
   int W() const { return g_.CaveWidth; }
   Element& Cell(int i) { return g_.At(i); }
   std::uint8_t& Move(int i) { return g_.Move(i); }

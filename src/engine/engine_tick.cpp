@@ -103,9 +103,9 @@ void Engine::EngineTick() {
   if (host_.DemoRecording()) host_.RecordTick();
 }
 
-void Engine::Step(int a) {
+void Engine::Step(int a, Element code) {
   Element& c = g_.Cells[a];
-  switch (c) {
+  switch (code) {
     // Markers only turn back into their base code.
     case HorizExpWallMoved: c = HorizExpWall; break;
     case FireflyMovedRight: c = FireflyRight; break;
@@ -238,7 +238,8 @@ void Engine::ScanRow(int first, int w) {
   while (pending != 0) {
     const int i = std::countr_zero(pending);
     pending &= pending - 1;
-    Step(first + i);
+    // The scan already holds the code; handing it over shortens the chain to the jump.
+    Step(first + i, cells[i]);
     // Only these cells of the row ahead can have changed: a rule writes at most two cells to
     // its right (a push), and the cell below-left of column 0 is the last one of its own row.
     if (i + 1 < w) refresh(i + 1);
@@ -248,7 +249,8 @@ void Engine::ScanRow(int first, int w) {
 }
 
 void Engine::CellStep(int index) {
-  Step(g_.Safe(index));
+  const int a = g_.Safe(index);
+  Step(a, g_.Cells[a]);
 }
 
 }  // namespace krattle

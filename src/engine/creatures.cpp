@@ -42,15 +42,15 @@ constexpr CreatureKind kKinds[4] = {
 
 // Everything one creature code decides, worked out once: the two facings it tries in order,
 // the code it is written as for each, and the code it turns into when both are blocked.
-struct CreatureStep {
+struct CreatureChoice {
   std::uint8_t tryFacing[2];
   Element tryCode[2];
   Element turnCode;
   bool butterflyBlast;
 };
 
-constexpr std::array<CreatureStep, 256> MakeCreatureSteps() {
-  std::array<CreatureStep, 256> t{};
+constexpr std::array<CreatureChoice, 256> MakeCreatureChoices() {
+  std::array<CreatureChoice, 256> t{};
   for (const CreatureKind& k : kKinds)
     for (int f = 0; f < 4; ++f) {
       const int first = k.turnsLeftFirst ? (f + 3) % 4 : (f + 1) % 4;
@@ -58,7 +58,7 @@ constexpr std::array<CreatureStep, 256> MakeCreatureSteps() {
       auto codeFor = [&](int g) {
         return g == kFaceRight ? k.movedRight : g == kFaceDown ? k.movedDown : k.byFacing[g];
       };
-      CreatureStep& s = t[k.byFacing[f]];
+      CreatureChoice& s = t[k.byFacing[f]];
       s.tryFacing[0] = static_cast<std::uint8_t>(first);
       s.tryFacing[1] = static_cast<std::uint8_t>(f);
       s.tryCode[0] = codeFor(first);
@@ -68,7 +68,7 @@ constexpr std::array<CreatureStep, 256> MakeCreatureSteps() {
     }
   return t;
 }
-constexpr auto kCreatureSteps = MakeCreatureSteps();
+constexpr auto kCreatureChoices = MakeCreatureChoices();
 
 // Neighbours that make a creature explode.
 enum : std::uint8_t { kNextToDummy = 1, kNextToDravik = 2, kNextToAmoeba = 4 };
@@ -86,7 +86,7 @@ constexpr std::uint8_t kMoveValue[4] = {3, 4, 2, 1};
 }  // namespace
 
 void Engine::CreatureRule(int a, Element code) {
-  const CreatureStep& step = kCreatureSteps[code];
+  const CreatureChoice& choice = kCreatureChoices[code];
   const int w = W();
   const int n[4] = {g_.Safe(a - 1), g_.Safe(a - w), g_.Safe(a + 1), g_.Safe(a + w)};
   Element* cells = g_.Cells.data();
@@ -97,7 +97,7 @@ void Engine::CreatureRule(int a, Element code) {
   if (near != 0) {
     const bool dummy = near & kNextToDummy;
     if (!dummy && (near & kNextToDravik)) e_.PlayerKilledEvent = 1;
-    if (step.butterflyBlast)
+    if (choice.butterflyBlast)
       ButterflyBlast(a);
     else
       RegularBlast(a);
@@ -107,11 +107,11 @@ void Engine::CreatureRule(int a, Element code) {
 
   // Whether the way is free is a coin toss in a busy cave, so the outcome is chosen without
   // branching: the turn in place is a "move" to its own cell that keeps its move value.
-  const int f0 = step.tryFacing[0], f1 = step.tryFacing[1];
+  const int f0 = choice.tryFacing[0], f1 = choice.tryFacing[1];
   const int t0 = n[f0], t1 = n[f1];
   const bool free0 = cells[t0] == Space, free1 = cells[t1] == Space;
   const int t = free0 ? t0 : free1 ? t1 : a;
-  const Element to = free0 ? step.tryCode[0] : free1 ? step.tryCode[1] : step.turnCode;
+  const Element to = free0 ? choice.tryCode[0] : free1 ? choice.tryCode[1] : choice.turnCode;
   const std::uint8_t move = free0 ? kMoveValue[f0] : free1 ? kMoveValue[f1] : g_.MoveMap[a];
   cells[a] = Space;
   cells[t] = to;

@@ -1,6 +1,8 @@
 #pragma once
 // One engine tick: every cell visited once in reading order, each rule applied in place.
-// The rules live in one file per element family; CellStep dispatches to them.
+// The rules live in one file per element family; CellStep dispatches to them. Ahead of the scan
+// in its own row a rule may write only the two cells on its right, or from column 0 the row's
+// last cell (its wrapped below-left); ScanRow relies on that.
 
 #include "core/cave_grid.h"
 #include "core/cave_set.h"

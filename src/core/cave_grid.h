@@ -35,9 +35,15 @@ struct CaveGrid {
 
   int Rows() const { return CaveWidth == 20 ? 12 : 22; }
   int Wrap(int i) const { return WrapCell(i, CaveWidth); }
+  // Indices below this are their own wrap for every width, so only edge cells pay for WrapCell.
+  int WrapLimit() const { return CaveWidth == 20 ? 240 : CellCount; }
+  int Safe(int i) const {
+    if (static_cast<unsigned>(i) < static_cast<unsigned>(WrapLimit())) return i;
+    return SafeEdge(i);
+  }
   // A wrapped index can still leave the array only for a width other than 20 or 40, which the
   // cave loader never sets; the mask-free clamp keeps a bad width from writing out of bounds.
-  int Safe(int i) const {
+  int SafeEdge(int i) const {
     int w = Wrap(i);
     return (w >= 0 && w < CellCount) ? w : ((w % CellCount) + CellCount) % CellCount;
   }

@@ -23,7 +23,7 @@ bool PassesSizeTest(const fs::path& path) {
 
 std::string SizeTestFailure(const fs::path& path) {
   if (PassesSizeTest(path)) return {};
-  const std::string name = "\"" + path.string() + "\"";
+  const std::string name = "\"" + path.native() + "\"";
   std::error_code ec;
   const auto status = fs::status(path, ec);
   if (status.type() == fs::file_type::not_found) return name + " does not exist";
@@ -39,12 +39,12 @@ CaveSetResult ReadCaveSet(const fs::path& path, CaveSet& set) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     return {CaveSetStatus::ReadError,
-            "cannot open \"" + path.string() + "\": " + std::strerror(errno)};
+            "cannot open \"" + path.native() + "\": " + std::strerror(errno)};
   }
   auto buffer = std::make_unique<CaveSet>();
   in.read(reinterpret_cast<char*>(buffer->Bytes.data()), CaveSetSize);
   if (in.gcount() != CaveSetSize) {
-    return {CaveSetStatus::ReadError, "cannot read \"" + path.string() + "\": file ended early"};
+    return {CaveSetStatus::ReadError, "cannot read \"" + path.native() + "\": file ended early"};
   }
   UpgradeCaveSet(*buffer);
   set = *buffer;

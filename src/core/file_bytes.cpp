@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 
 IoResult ReadFileBytes(const fs::path& path, std::uint64_t maxBytes,
                        std::vector<std::uint8_t>& out) {
-  const std::string name = "\"" + path.string() + "\"";
+  const std::string name = "\"" + path.native() + "\"";
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return IoResult::Fail(name + " is not a readable file");
   const auto size = fs::file_size(path, ec);
@@ -34,14 +34,14 @@ IoResult ReadFileBytes(const fs::path& path, std::uint64_t maxBytes,
 
 IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
   auto fail = [&](const std::string& what) {
-    return IoResult::Fail("cannot write \"" + path.string() + "\": " + what);
+    return IoResult::Fail("cannot write \"" + path.native() + "\": " + what);
   };
   // The rename would replace a file the user has protected (or cannot write at all); root passes
   // access() for any file, so the owner's write bit counts too.
   struct stat old {};
   const bool exists = ::stat(path.c_str(), &old) == 0;
   if (exists && ((old.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0))
-    return IoResult::Fail("\"" + path.string() + "\" is read-only");
+    return IoResult::Fail("\"" + path.native() + "\" is read-only");
   // A replaced file keeps its permissions; mkstemp makes the file private, and a new set is an
   // ordinary document.
   const mode_t mode = exists ? (old.st_mode & 07777) : 0644;

@@ -17,59 +17,87 @@ struct CreatureKind {
   bool butterflyBlast;
 };
 
-constexpr CreatureKind kFirefly{{FireflyLeft, FireflyUp, FireflyRight, FireflyDown},
-                                FireflyMovedRight,
-                                FireflyMovedDown,
-                                true,
-                                false};
-constexpr CreatureKind kButterfly{{ButterflyLeft, ButterflyUp, ButterflyRight, ButterflyDown},
-                                  ButterflyMovedRight,
-                                  ButterflyMovedDown,
-                                  false,
-                                  true};
-constexpr CreatureKind kAltFirefly{{AltFireflyLeft, AltFireflyUp, AltFireflyRight, AltFireflyDown},
-                                   AltFireflyMovedRight,
-                                   AltFireflyMovedDown,
-                                   true,
-                                   true};
-constexpr CreatureKind kAltButterfly{
-    {AltButterflyLeft, AltButterflyUp, AltButterflyRight, AltButterflyDown},
-    AltButterflyMovedRight,
-    AltButterflyMovedDown,
-    false,
-    false};
+constexpr CreatureKind kKinds[4] = {
+    {{FireflyLeft, FireflyUp, FireflyRight, FireflyDown},
+     FireflyMovedRight,
+     FireflyMovedDown,
+     true,
+     false},
+    {{ButterflyLeft, ButterflyUp, ButterflyRight, ButterflyDown},
+     ButterflyMovedRight,
+     ButterflyMovedDown,
+     false,
+     true},
+    {{AltFireflyLeft, AltFireflyUp, AltFireflyRight, AltFireflyDown},
+     AltFireflyMovedRight,
+     AltFireflyMovedDown,
+     true,
+     true},
+    {{AltButterflyLeft, AltButterflyUp, AltButterflyRight, AltButterflyDown},
+     AltButterflyMovedRight,
+     AltButterflyMovedDown,
+     false,
+     false},
+};
 
-constexpr const CreatureKind* kKinds[4] = {&kFirefly, &kButterfly, &kAltFirefly, &kAltButterfly};
+// Everything one creature code decides, worked out once: the two facings it tries in order,
+// the code it is written as for each, and the code it turns into when both are blocked.
+struct CreatureChoice {
+  std::uint8_t tryFacing[2];
+  Element tryCode[2];
+  Element turnCode;
+  bool butterflyBlast;
+};
 
-// Code -> kind index * 4 + facing, for the sixteen creature codes.
-constexpr std::array<std::uint8_t, 128> MakeCreatureIndex() {
-  std::array<std::uint8_t, 128> t{};
-  for (int k = 0; k < 4; ++k)
-    for (int f = 0; f < 4; ++f) t[kKinds[k]->byFacing[f]] = static_cast<std::uint8_t>(k * 4 + f);
+constexpr std::array<CreatureChoice, 256> MakeCreatureChoices() {
+  std::array<CreatureChoice, 256> t{};
+  for (const CreatureKind& k : kKinds)
+    for (int f = 0; f < 4; ++f) {
+      const int first = k.turnsLeftFirst ? (f + 3) % 4 : (f + 1) % 4;
+      const int other = k.turnsLeftFirst ? (f + 1) % 4 : (f + 3) % 4;
+      auto codeFor = [&](int g) {
+        return g == kFaceRight ? k.movedRight : g == kFaceDown ? k.movedDown : k.byFacing[g];
+      };
+      CreatureChoice& s = t[k.byFacing[f]];
+      s.tryFacing[0] = static_cast<std::uint8_t>(first);
+      s.tryFacing[1] = static_cast<std::uint8_t>(f);
+      s.tryCode[0] = codeFor(first);
+      s.tryCode[1] = codeFor(f);
+      s.turnCode = k.byFacing[other];
+      s.butterflyBlast = k.butterflyBlast;
+    }
   return t;
 }
-constexpr auto kCreatureIndex = MakeCreatureIndex();
+constexpr auto kCreatureChoices = MakeCreatureChoices();
+
+// Neighbours that make a creature explode.
+enum : std::uint8_t { kNextToDummy = 1, kNextToDravik = 2, kNextToAmoeba = 4 };
+constexpr std::array<std::uint8_t, 256> MakeTriggers() {
+  std::array<std::uint8_t, 256> t{};
+  t[Dummy] = kNextToDummy;
+  t[Dravik] = t[DravikWithBomb] = kNextToDravik;
+  t[Amoeba] = kNextToAmoeba;
+  return t;
+}
+constexpr auto kTriggers = MakeTriggers();
+
+constexpr std::uint8_t kMoveValue[4] = {3, 4, 2, 1};
 
 }  // namespace
 
 void Engine::CreatureRule(int a, Element code) {
-  const int index = kCreatureIndex[code & 127];
-  const CreatureKind& kind = *kKinds[index / 4];
-  const int facing = index % 4;
+  const CreatureChoice& choice = kCreatureChoices[code];
   const int w = W();
-  const int offset[4] = {-1, -w, 1, w};
+  const int n[4] = {g_.Safe(a - 1), g_.Safe(a - w), g_.Safe(a + 1), g_.Safe(a + w)};
+  Element* cells = g_.Cells.data();
 
-  // One look at the four neighbours (up, left, right, down) decides whether it explodes.
-  bool dummy = false, dravik = false, amoeba = false;
-  for (int d : {-w, -1, 1, w}) {
-    const Element n = g_.Cells[g_.Safe(a + d)];
-    dummy |= n == Dummy;
-    dravik |= IsDravik(n);
-    amoeba |= n == Amoeba;
-  }
-  if (dummy || dravik || amoeba) {
-    if (!dummy && dravik) e_.PlayerKilledEvent = 1;
-    if (kind.butterflyBlast)
+  // One look at the four neighbours decides whether it explodes.
+  const int near = kTriggers[cells[n[0]]] | kTriggers[cells[n[1]]] | kTriggers[cells[n[2]]] |
+                   kTriggers[cells[n[3]]];
+  if (near != 0) {
+    const bool dummy = near & kNextToDummy;
+    if (!dummy && (near & kNextToDravik)) e_.PlayerKilledEvent = 1;
+    if (choice.butterflyBlast)
       ButterflyBlast(a);
     else
       RegularBlast(a);
@@ -77,27 +105,17 @@ void Engine::CreatureRule(int a, Element code) {
     return;
   }
 
-  const int turnFirst = kind.turnsLeftFirst ? (facing + 3) % 4 : (facing + 1) % 4;
-  const int turnOther = kind.turnsLeftFirst ? (facing + 1) % 4 : (facing + 3) % 4;
-
-  auto moveTo = [&](int f) {
-    const int t = g_.Safe(a + offset[f]);
-    if (g_.Cells[t] != Space) return false;
-    g_.Cells[a] = Space;
-    static constexpr std::uint8_t kMoveValue[4] = {3, 4, 2, 1};
-    if (f == kFaceRight)
-      g_.Cells[t] = kind.movedRight;
-    else if (f == kFaceDown)
-      g_.Cells[t] = kind.movedDown;
-    else
-      g_.Cells[t] = kind.byFacing[f];
-    g_.MoveMap[t] = kMoveValue[f];
-    return true;
-  };
-
-  if (moveTo(turnFirst)) return;
-  if (moveTo(facing)) return;
-  g_.Cells[a] = kind.byFacing[turnOther];
+  // Whether the way is free is a coin toss in a busy cave, so the outcome is chosen without
+  // branching: the turn in place is a "move" to its own cell that keeps its move value.
+  const int f0 = choice.tryFacing[0], f1 = choice.tryFacing[1];
+  const int t0 = n[f0], t1 = n[f1];
+  const bool free0 = cells[t0] == Space, free1 = cells[t1] == Space;
+  const int t = free0 ? t0 : free1 ? t1 : a;
+  const Element to = free0 ? choice.tryCode[0] : free1 ? choice.tryCode[1] : choice.turnCode;
+  const std::uint8_t move = free0 ? kMoveValue[f0] : free1 ? kMoveValue[f1] : g_.MoveMap[a];
+  cells[a] = Space;
+  cells[t] = to;
+  g_.MoveMap[t] = move;
 }
 
 }  // namespace krattle

@@ -81,8 +81,10 @@ void Engine::DravikIdle() {
 
 void Engine::DravikMoveInto(int a, Element self, int t, int dir, int kind) {
   const bool forward = dir == kRight || dir == kDown;
-  // A move left from cell 0 or up from row 0 wraps to a cell the scan has yet to visit.
-  const bool wrapped = !forward && t > a;
+  // A move left from cell 0 or up from row 0 wraps to a cell the scan has yet to visit. Only
+  // walking into space or dirt keeps him from acting there again this tick; after collecting a
+  // diamond across the edge he steps on when the scan reaches him, as recorded demos expect.
+  const bool wrapped = !forward && t > a && kind <= 1;
   g_.Cells[a] = Space;
   g_.Cells[t] = (forward || wrapped) ? MovedCode(self) : self;
   g_.MoveMap[t] = static_cast<std::uint8_t>(dir + 4 * kind);

@@ -1,6 +1,8 @@
 #pragma once
 // One engine tick: every cell visited once in reading order, each rule applied in place.
-// The rules live in one file per element family; CellStep dispatches to them.
+// The rules live in one file per element family; CellStep dispatches to them. Ahead of the scan
+// in its own row a rule may write only the two cells on its right, or from column 0 the row's
+// last cell (its wrapped below-left); ScanRow relies on that.
 
 #include "core/cave_grid.h"
 #include "core/cave_set.h"
@@ -49,7 +51,8 @@ class Engine {
   void ScoreDiamond();
 
  private:
-  void Step(int a);  // a is already a valid cell index
+  void ScanRow(int first, int w);
+  void Step(int a, Element code);  // a is already a valid cell index, code its content
   int W() const { return g_.CaveWidth; }
   Element& Cell(int i) { return g_.At(i); }
   std::uint8_t& Move(int i) { return g_.Move(i); }

@@ -198,6 +198,9 @@ void Game::CompleteDemoEnd() {
   o.Diamonds = run_.State.DiamondsCollected;
   o.Seed = run_.Rng.RandomSeed;
   o.Cells = run_.Grid.Cells;
+  o.End = run_;
+  // A playback ended from the clock gets here before its phase is set.
+  o.End.Values.GamePhase = gpDemoEnd;
   if (demo_.Recorded) {
     run_.Values.Score = 0;
     // The rest of the ending tick may have started a loop again.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/cave_set.h"
+#include "engine/engine.h"
 
 namespace krattle {
 
@@ -50,6 +51,8 @@ struct DemoOutcome {
   int Diamonds = 0;
   std::uint32_t Seed = 0;
   std::array<std::uint8_t, 880> Cells{};
+  // The whole cave at that moment, as krattle-cli demo reports it.
+  CaveRun End;
 };
 
 // The recorder's and the player's counters; FlowState::DemoIndex is the byte in use.

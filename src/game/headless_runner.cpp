@@ -44,7 +44,7 @@ KeyScript ParseKeyScript(std::string_view text) {
       frame = frame * 10 + (token[k] - '0');
     }
     if (!digits) {
-      out.Error = "'" + std::string(token) + "' is not FRAME:KEY";
+      out.Error = std::string("'").append(token).append("' is not FRAME:KEY");
       out.Actions.clear();
       return out;
     }
@@ -67,7 +67,7 @@ KeyScript ParseKeyScript(std::string_view text) {
     a.Key = KeyByName(key);
     a.Frame = frame;
     if (a.Key == 0) {
-      out.Error = "unknown key '" + std::string(key) + "'";
+      out.Error = std::string("unknown key '").append(key).append("'");
       out.Actions.clear();
       return out;
     }

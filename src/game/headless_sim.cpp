@@ -1,5 +1,6 @@
 #include "game/headless_sim.h"
 
+#include "game/cave_report.h"
 #include "game/play_clock.h"
 
 namespace krattle {
@@ -36,42 +37,12 @@ int HeadlessSim::Run(int ticks, const std::vector<InputFlags>& moves, int clockE
 }
 
 std::string HeadlessSim::Report() const {
-  const EngineState& s = run_.State;
-  const GameValues& v = run_.Values;
-  const CaveGrid& g = run_.Grid;
-  std::string out;
-  auto line = [&](const std::string& l) {
-    out += l;
-    out += '\n';
-  };
-  auto b = [](bool f) { return f ? "1" : "0"; };
-  line("ticks " + std::to_string(ticks_));
-  line("phase " + std::to_string(v.GamePhase));
-  line("seed " + std::to_string(run_.Rng.RandomSeed));
-  line("score " + std::to_string(v.Score));
-  line("lives " + std::to_string(v.Lives));
-  line("time " + std::to_string(v.TimeLeft));
-  line("diamonds " + std::to_string(s.DiamondsCollected));
-  line(std::string("player ") + b(s.PlayerPresent) + " " + b(s.PlayerInPlay) + " " +
-       b(s.PlayerBorn));
-  line("magic " + std::to_string(s.MagicWallState));
-  line("amoeba " + std::to_string(s.AmoebaCount) + " " + b(s.AmoebaStarted) + " " +
-       b(s.AmoebaEnclosed));
-  line("dravik " + std::to_string(s.DravikColumn) + " " + std::to_string(s.DravikRow));
-  auto map = [&](const auto& cells) {
-    for (int y = 0; y < g.Rows(); ++y) {
-      std::string row;
-      for (int x = 0; x < g.CaveWidth; ++x) {
-        if (x) row += ' ';
-        row += std::to_string(cells[y * g.CaveWidth + x]);
-      }
-      line(row);
-    }
-  };
-  line("grid");
-  map(g.Cells);
-  line("moves");
-  map(g.MoveMap);
+  using L = CaveLine;
+  std::string out = "ticks ";
+  out += std::to_string(ticks_);
+  out += '\n';
+  out += CaveLines(run_, {L::Phase, L::Seed, L::Score, L::Lives, L::Time, L::Diamonds, L::Player,
+                          L::Magic, L::Amoeba, L::Dravik, L::Grid, L::Moves});
   return out;
 }
 

@@ -1,5 +1,7 @@
 #include "game/play_result.h"
 
+#include "game/cave_report.h"
+
 namespace krattle {
 
 const char* DemoEndName(DemoEnd why) {
@@ -21,6 +23,12 @@ std::string DemoReport(const DemoOutcome& out) {
   s += "diamonds " + std::to_string(out.Diamonds) + "\n";
   s += "seed " + std::to_string(out.Seed) + "\n";
   return s;
+}
+
+std::string DemoEndState(const DemoOutcome& out) {
+  using L = CaveLine;
+  return CaveLines(out.End, {L::Phase, L::Lives, L::Time, L::Player, L::Magic, L::Amoeba, L::Dravik,
+                             L::Grid, L::Moves});
 }
 
 }  // namespace krattle

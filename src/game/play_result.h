@@ -10,5 +10,7 @@ namespace krattle {
 
 const char* DemoEndName(DemoEnd why);
 std::string DemoReport(const DemoOutcome& out);
+// The rest of what krattle-cli sim prints, for the cave as the demo left it.
+std::string DemoEndState(const DemoOutcome& out);
 
 }  // namespace krattle

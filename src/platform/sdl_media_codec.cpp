@@ -17,7 +17,7 @@ struct SurfaceFree {
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFree>;
 
 IoResult SdlFail(const std::string& what, const std::filesystem::path& path) {
-  return IoResult::Fail(what + " \"" + path.string() + "\": " + SDL_GetError());
+  return IoResult::Fail(what + " \"" + path.native() + "\": " + SDL_GetError());
 }
 
 // Pictures larger than any set allows are refused before they are converted.
@@ -29,8 +29,8 @@ constexpr std::uintmax_t MaxWavBytes = 80u << 20;
 IoResult CheckSize(const std::filesystem::path& path, std::uintmax_t limit) {
   std::error_code ec;
   const auto size = std::filesystem::file_size(path, ec);
-  if (ec) return IoResult::Fail("cannot read \"" + path.string() + "\": " + ec.message());
-  if (size > limit) return IoResult::Fail("\"" + path.string() + "\" is too large");
+  if (ec) return IoResult::Fail("cannot read \"" + path.native() + "\": " + ec.message());
+  if (size > limit) return IoResult::Fail("\"" + path.native() + "\" is too large");
   return {};
 }
 
@@ -41,7 +41,7 @@ IoResult SdlMediaCodec::LoadBmp(const std::filesystem::path& path, Picture& out)
   SurfacePtr loaded(SDL_LoadBMP(path.c_str()));
   if (!loaded) return SdlFail("cannot read picture", path);
   if (loaded->w <= 0 || loaded->h <= 0 || loaded->w > MaxSide || loaded->h > MaxSide)
-    return IoResult::Fail("\"" + path.string() + "\": implausible picture size");
+    return IoResult::Fail("\"" + path.native() + "\": implausible picture size");
   SurfacePtr rgb(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB888, 0));
   if (!rgb) return SdlFail("cannot convert picture", path);
   Picture pic(rgb->w, rgb->h);
@@ -88,11 +88,11 @@ IoResult SdlMediaCodec::LoadWav(const std::filesystem::path& path, Wave& out) {
     case AUDIO_U8: w.BitsPerSample = 8; break;
     case AUDIO_S16LSB: w.BitsPerSample = 16; break;
     default:
-      return IoResult::Fail("\"" + path.string() +
+      return IoResult::Fail("\"" + path.native() +
                             "\": only 8- and 16-bit PCM waves are supported");
   }
   if (w.Channels < 1 || w.Channels > 2)
-    return IoResult::Fail("\"" + path.string() + "\": only mono and stereo waves are supported");
+    return IoResult::Fail("\"" + path.native() + "\": only mono and stereo waves are supported");
   length -= length % Uint32(w.BlockAlign());
   w.Data.assign(buffer, buffer + length);
   out = std::move(w);

@@ -115,7 +115,7 @@ IoResult DecodeList(std::span<const std::uint8_t> bytes, const std::uint8_t (&ma
 }
 
 IoResult WithPath(const std::filesystem::path& path, IoResult res) {
-  if (!res.Ok) res.Message = "\"" + path.string() + "\": " + res.Message;
+  if (!res.Ok) res.Message = "\"" + path.native() + "\": " + res.Message;
   return res;
 }
 

@@ -20,7 +20,7 @@ PackResult Failed(SetKind kind, std::string message) {
 }
 
 std::string Quoted(const fs::path& p) {
-  return "\"" + p.string() + "\"";
+  return "\"" + p.native() + "\"";
 }
 
 IoResult MakeFolder(const fs::path& dir) {

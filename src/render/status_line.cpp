@@ -48,7 +48,7 @@ class StatusPainter {
   void TitleBlock(std::string_view text) {
     Text(4, text);
     Text(424, std::string(1, static_cast<char>('A' + st_.CurrentCave)));
-    Text(444, "/" + std::string(1, static_cast<char>('1' + st_.CurrentLevel)));
+    Text(444, std::string{'/', static_cast<char>('1' + st_.CurrentLevel)});
   }
   void Born();
   void BeforeBirth();

@@ -44,7 +44,7 @@ void DrawTitleStatus(Canvas& canvas, const ViewState& view, std::string_view set
   canvas.DrawItem(ImageListId::Fonts, FontStatusBackground + view.ZoomMode, 0, 0);
   DrawText(canvas, sx + 4, 0, setName);
   DrawText(canvas, sx + 424, 0, std::string(1, static_cast<char>('A' + cave)));
-  DrawText(canvas, sx + 444, 0, "/" + std::string(1, static_cast<char>('1' + level)));
+  DrawText(canvas, sx + 444, 0, std::string{'/', static_cast<char>('1' + level)});
 }
 
 void DrawTitleOverlay(Canvas& canvas, const ViewState& view, bool showHighScores,

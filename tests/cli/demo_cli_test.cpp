@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/cave_set.h"
 #include "core/cave_set_file.h"
@@ -18,17 +20,26 @@ test::CliResult Cli(const std::string& args) {
   return test::RunCli(args);
 }
 
-// The report without its "end" line and the recorder's byte count.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+
+std::string Without(const std::string& report, const char* key) {
+  std::string out;
+  for (const std::string& line : Lines(report))
+    if (line.rfind(key, 0) != 0) out += line + "\n";
+  return out;
+}
+
+// The lines record and demo share: ticks, score, diamonds and seed.
 std::string GameLines(const std::string& report) {
   std::string out;
-  std::size_t i = 0;
-  while (i < report.size()) {
-    std::size_t e = report.find('\n', i);
-    if (e == std::string::npos) e = report.size();
-    const std::string line = report.substr(i, e - i);
-    if (line.rfind("end ", 0) != 0 && line.rfind("bytes ", 0) != 0) out += line + "\n";
-    i = e + 1;
-  }
+  for (const std::string& line : Lines(report))
+    for (const char* key : {"ticks ", "score ", "diamonds ", "seed "})
+      if (line.rfind(key, 0) == 0) out += line + "\n";
   return out;
 }
 
@@ -50,12 +61,41 @@ TEST(DemoCliTest, ARecordedDemoPlaysBackTheSameAtEverySpeed) {
   ASSERT_EQ(rec.status, 0);
   EXPECT_NE(rec.out.find("end input\n"), std::string::npos) << rec.out;
   EXPECT_NE(rec.out.find("diamonds 12\n"), std::string::npos) << rec.out;
+  std::string first;
   for (const char* speed : {"14", "0", "30"}) {
     const test::CliResult play = Cli("demo " + file.string() + " --cave 2 --speed " + speed);
     ASSERT_EQ(play.status, 0);
     EXPECT_EQ(play.out.substr(0, 11), "end length\n");
     EXPECT_EQ(GameLines(play.out), GameLines(rec.out)) << speed;
+    // The end state too, but the game clock counts the frames' milliseconds, so not the time.
+    const std::string state = Without(play.out, "time ");
+    if (first.empty()) first = play.out;
+    EXPECT_EQ(state, Without(first, "time ")) << speed;
   }
+
+  // After its own lines, demo reports the cave it left in the lines and format of sim.
+  const std::vector<std::string> lines = Lines(first);
+  ASSERT_EQ(lines.size(), 5u + 7u + 2u * (1u + 22u)) << first;
+  const char* keys[] = {"end ",  "ticks ",  "score ", "diamonds ", "seed ",   "phase ", "lives ",
+                        "time ", "player ", "magic ", "amoeba ",   "dravik ", "grid"};
+  for (std::size_t i = 0; i < std::size(keys); ++i)
+    EXPECT_EQ(lines[i].rfind(keys[i], 0), 0u) << i << ": " << lines[i];
+  EXPECT_EQ(lines[5], "phase 8");  // the demo's end, whatever ended it
+  EXPECT_EQ(lines[8], "player 1 1 1");
+  EXPECT_EQ(lines[13 + 22], "moves");
+  std::vector<std::vector<int>> grid;
+  for (int y = 0; y < 22; ++y) {
+    std::istringstream row(lines[13 + y]);
+    grid.emplace_back();
+    for (int v; row >> v;) grid.back().push_back(v);
+    ASSERT_EQ(grid.back().size(), 40u) << y;
+  }
+  // Every diamond of row 2 was taken, and Dravik stands where the dravik line says.
+  for (int x = 3; x < 15; ++x) EXPECT_NE(grid[2][x], DiamondStationary) << x;
+  int column = -1, row = -1;
+  std::istringstream(lines[11].substr(7)) >> column >> row;
+  ASSERT_TRUE(column >= 0 && column < 40 && row >= 0 && row < 22) << lines[11];
+  EXPECT_EQ(grid[row][column], Dravik);
 }
 
 }  // namespace

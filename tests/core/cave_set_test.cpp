@@ -235,13 +235,13 @@ TEST(CaveSetFile, SizeTestBoundaries) {
   const auto before = set->Bytes;
   auto r = ReadCaveSet(dir / "long.kcv", *set);
   EXPECT_EQ(r.Status, CaveSetStatus::WrongSize);
-  EXPECT_EQ(r.Message, "\"" + (dir / "long.kcv").string() + "\" is not a cave set: 96128 bytes");
+  EXPECT_EQ(r.Message, "\"" + (dir / "long.kcv").native() + "\" is not a cave set: 96128 bytes");
   EXPECT_EQ(set->Bytes, before);
   // A missing file is not a file of the wrong size.
   r = ReadCaveSet(dir / "missing.kcv", *set);
   EXPECT_EQ(r.Status, CaveSetStatus::WrongSize);
-  EXPECT_EQ(r.Message, "\"" + (dir / "missing.kcv").string() + "\" does not exist");
-  EXPECT_EQ(SizeTestFailure(dir.path()), "\"" + dir.path().string() + "\" is not a file");
+  EXPECT_EQ(r.Message, "\"" + (dir / "missing.kcv").native() + "\" does not exist");
+  EXPECT_EQ(SizeTestFailure(dir.path()), "\"" + dir.path().native() + "\" is not a file");
   EXPECT_EQ(SizeTestFailure(dir / "ok.kcv"), "");
 
   r = ReadCaveSet(dir / "tail.kcv", *set);

@@ -63,6 +63,114 @@ TEST(DravikMoves, WrapFromLastRowIsFoundByRowZeroCheck) {
   EXPECT_EQ(c.At(5, 1), Space);
 }
 
+// Caves without a closed frame: a 40-wide cave and an intermission.
+struct Wrap {
+  int cave, w, h;
+};
+constexpr Wrap kWraps[] = {{0, 40, 22}, {16, 20, 12}};
+
+TEST(DravikMoves, WrapIntoSpaceOrDirtKeepsTheMarker) {
+  for (const Wrap& k : kWraps)
+    for (Element ground : {Space, Dirt})
+      for (Element self : {Dravik, DravikWithBomb}) {
+        SCOPED_TRACE(testing::Message()
+                     << k.w << " wide, ground " << int(ground) << ", self " << int(self));
+        // Up from row 0 into the last row; left from cell 0 into the last cell.
+        TestCave c(k.cave);
+        c.Put(9, 0, self).Put(9, k.h - 1, ground).Put(9, k.h - 2, Space);
+        c.Start();
+        c.Tick(1, Up());
+        EXPECT_EQ(c.At(9, 0), Space);
+        EXPECT_EQ(c.At(9, k.h - 1), self);  // arrived as the marker, so he did not go on
+        EXPECT_EQ(c.At(9, k.h - 2), Space);
+        EXPECT_EQ(c.MoveAt(9, k.h - 1), ground == Dirt ? 4 + 4 : 4);
+
+        TestCave d(k.cave);
+        d.Put(0, 0, self).Put(k.w - 1, k.h - 1, ground).Put(k.w - 2, k.h - 1, Space);
+        d.Start();
+        d.Tick(1, Left());
+        EXPECT_EQ(d.At(k.w - 1, k.h - 1), self);
+        EXPECT_EQ(d.At(k.w - 2, k.h - 1), Space);
+        EXPECT_EQ(d.MoveAt(k.w - 1, k.h - 1), ground == Dirt ? 3 + 4 : 3);
+        EXPECT_EQ(d.Run().State.DravikColumn, k.w - 1);
+        EXPECT_EQ(d.Run().State.DravikRow, k.h - 1);
+      }
+}
+
+TEST(DravikMoves, WrapIntoDiamondLandsAsBaseCodeAndActsAgain) {
+  for (const Wrap& k : kWraps) {
+    SCOPED_TRACE(testing::Message() << k.w << " wide");
+    TestCave c(k.cave);
+    c.Put(9, 0, Dravik).Put(9, k.h - 1, DiamondStationary).Put(9, k.h - 2, Space);
+    c.Start();
+    c.Tick(1, Up());
+    // The scan reaches him in the last row with Up still held, and he steps on into the row
+    // it has passed.
+    EXPECT_EQ(c.At(9, 0), Space);
+    EXPECT_EQ(c.At(9, k.h - 1), Space);
+    EXPECT_EQ(c.At(9, k.h - 2), Dravik);
+    EXPECT_EQ(c.MoveAt(9, k.h - 2), 4);
+    EXPECT_EQ(c.MoveAt(9, k.h - 1), 4 + 8);
+    EXPECT_EQ(c.Run().State.DiamondsCollected, 1);
+    EXPECT_EQ(c.Run().State.DravikRow, k.h - 2);
+    EXPECT_EQ(c.Events().PlayerAction, 1);  // the second step's
+
+    TestCave d(k.cave);
+    d.Put(0, 0, Dravik).Put(k.w - 1, k.h - 1, DiamondStationary).Put(k.w - 2, k.h - 1, Space);
+    d.Start();
+    d.Tick(1, Left());
+    EXPECT_EQ(d.At(k.w - 1, k.h - 1), Space);
+    EXPECT_EQ(d.At(k.w - 2, k.h - 1), Dravik);
+    EXPECT_EQ(d.MoveAt(k.w - 2, k.h - 1), 3);
+    EXPECT_EQ(d.MoveAt(k.w - 1, k.h - 1), 3 + 8);
+    EXPECT_EQ(d.Run().State.DiamondsCollected, 1);
+    EXPECT_EQ(d.Run().State.DravikColumn, k.w - 2);
+  }
+}
+
+TEST(DravikMoves, WrapIntoBombOrExitWritesTheBaseCode) {
+  for (const Wrap& k : kWraps) {
+    SCOPED_TRACE(testing::Message() << k.w << " wide");
+    // With the bomb in hand he is reached again and walks on left.
+    TestCave c(k.cave);
+    c.Put(0, 0, Dravik).Put(k.w - 1, k.h - 1, Bomb).Put(k.w - 2, k.h - 1, Space);
+    c.Start();
+    c.Tick(1, Left());
+    EXPECT_EQ(c.At(k.w - 1, k.h - 1), Space);
+    EXPECT_EQ(c.At(k.w - 2, k.h - 1), DravikWithBomb);
+    EXPECT_EQ(c.MoveAt(k.w - 1, k.h - 1), 3 + 16);
+
+    // The exit taken across the top edge completes at once: no moved stage in between.
+    TestCave d(k.cave);
+    d.Put(9, 0, Dravik).Put(9, k.h - 1, ExitOpen);
+    d.Start();
+    d.Tick(1, Up());
+    EXPECT_EQ(d.At(9, k.h - 1), DravikInExit);
+    EXPECT_EQ(d.Run().Values.GamePhase, gpTimeBonus);
+  }
+}
+
+TEST(Pushing, WrappedLeftPushWritesTheBaseCodeAndPushesAgain) {
+  for (const Wrap& k : kWraps) {
+    SCOPED_TRACE(testing::Message() << k.w << " wide");
+    TestCave c(k.cave);
+    const int y = k.h - 1, x = k.w - 1;
+    c.Put(0, 0, Dravik).Put(x, y, BoulderStationary).Put(x - 1, y, Space).Put(x - 2, y, Space);
+    c.A(FieldA::Pushing) = 1;
+    c.Start();
+    c.Tick(1, Left());
+    // Pushed across the edge, then reached again by the scan and pushed once more.
+    EXPECT_EQ(c.At(0, 0), Space);
+    EXPECT_EQ(c.At(x, y), Space);
+    EXPECT_EQ(c.At(x - 1, y), Dravik);
+    EXPECT_EQ(c.At(x - 2, y), BoulderStationary);
+    EXPECT_EQ(c.MoveAt(x - 1, y), 3);
+    EXPECT_EQ(c.MoveAt(x - 2, y), 3);
+    EXPECT_EQ(c.Run().State.DravikColumn, x - 1);
+    EXPECT_FALSE(c.Run().State.PushedRight);
+  }
+}
+
 TEST(DravikMoves, IdleLookDrawsTwicePerTick) {
   TestCave c;
   c.Paint(5, 5, {"D"});

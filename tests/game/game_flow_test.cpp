@@ -339,7 +339,7 @@ TEST_F(FlowTest, AReadOnlySetFileIsReportedOnceAndTheGameGoesOn) {
   ASSERT_TRUE(game().LoadCaveSet(file));
   StartAt(0, 0);
   ASSERT_EQ(failures().size(), 1u);
-  EXPECT_NE(failures()[0].find("\"" + file.string() + "\" is read-only"), std::string::npos)
+  EXPECT_NE(failures()[0].find("\"" + file.native() + "\" is read-only"), std::string::npos)
       << failures()[0];
   EXPECT_EQ(phase(), gpCover);
   EXPECT_EQ(game().Set().SavedLives(), 3);

@@ -11,7 +11,7 @@ HighScoreTable Table(std::initializer_list<std::uint32_t> scores) {
   int k = 0;
   for (std::uint32_t s : scores) {
     t[k].Score = s;
-    t[k].Name = "P" + std::to_string(k);
+    t[k].Name = 'P' + std::to_string(k);
     ++k;
   }
   return t;

@@ -58,7 +58,7 @@ TEST_F(StartupSetTest, ASetNamedOnTheCommandLineThatIsNoSetIsReported) {
   options_.Args = {missing.string()};
   HeadlessRunner r(options_);
   ASSERT_EQ(r.Dialogs.Shown.size(), 1u);
-  EXPECT_NE(r.Dialogs.Shown[0].find("\"" + missing.string() + "\" does not exist"),
+  EXPECT_NE(r.Dialogs.Shown[0].find("\"" + missing.native() + "\" does not exist"),
             std::string::npos)
       << r.Dialogs.Shown[0];
   // The remembered set comes up instead, behind its title picture.
@@ -71,7 +71,7 @@ TEST_F(StartupSetTest, ASetNamedOnTheCommandLineThatIsNoSetIsReported) {
   options_.Args = {small.string()};
   HeadlessRunner s(options_);
   ASSERT_EQ(s.Dialogs.Shown.size(), 1u);
-  EXPECT_NE(s.Dialogs.Shown[0].find("\"" + small.string() + "\" is not a cave set: 9 bytes"),
+  EXPECT_NE(s.Dialogs.Shown[0].find("\"" + small.native() + "\" is not a cave set: 9 bytes"),
             std::string::npos)
       << s.Dialogs.Shown[0];
   EXPECT_FALSE(s.game().Flow().CaveSetLoaded);

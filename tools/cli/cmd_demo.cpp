@@ -1,4 +1,5 @@
-// demo: play the stored demo of one cave through the real game flow and report how it ended.
+// demo: play the stored demo of one cave through the real game flow and report how it ended
+// and the cave it left.
 
 #include <cstdio>
 #include <iostream>
@@ -51,7 +52,7 @@ int DemoCommand(const Args& args) {
   if (!game.Set().DemoPresent(static_cast<int>(cave))) return fail("cave holds no demo");
   game.SetSpeed(static_cast<int>(speed));
   const DemoOutcome out = PlayStoredDemo(*runner, static_cast<int>(cave));
-  std::cout << DemoReport(out);
+  std::cout << DemoReport(out) << DemoEndState(out);
   return 0;
 }
 

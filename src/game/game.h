@@ -19,6 +19,10 @@
 
 namespace krattle {
 
+namespace testing {
+struct GameProbe;
+}
+
 class Game : public EngineHost {
  public:
   explicit Game(PlatformServices services);
@@ -184,7 +188,7 @@ class Game : public EngineHost {
   bool saveFailureShown_ = false;  // once per set until a save succeeds
   bool quit_ = false;
 
-  friend struct GameProbe;  // tests set up states that play would take long to reach
+  friend struct testing::GameProbe;  // tests set up states that play would take long to reach
 };
 
 class Texts;

@@ -14,13 +14,12 @@
 #include "core/cave_set_file.h"
 #include "support/run_cli.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-using test::RunCli;
-using Result = test::CliResult;
+using Result = CliResult;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -233,4 +232,4 @@ TEST_F(CliTest, SimMatchesGoldenOutput) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

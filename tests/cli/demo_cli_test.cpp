@@ -11,13 +11,13 @@
 #include "core/cave_set_file.h"
 #include "support/run_cli.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-test::CliResult Cli(const std::string& args) {
-  return test::RunCli(args);
+CliResult Cli(const std::string& args) {
+  return RunCli(args);
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -56,14 +56,14 @@ TEST(DemoCliTest, ARecordedDemoPlaysBackTheSameAtEverySpeed) {
   ASSERT_TRUE(SaveCaveSet(file, *set).Ok());
 
   EXPECT_EQ(Cli("demo " + file.string() + " --cave 2").status, 2);
-  const test::CliResult rec =
+  const CliResult rec =
       Cli("record " + file.string() + " --cave 2 --level 1 --input '.8 D R13 .5 L'");
   ASSERT_EQ(rec.status, 0);
   EXPECT_NE(rec.out.find("end input\n"), std::string::npos) << rec.out;
   EXPECT_NE(rec.out.find("diamonds 12\n"), std::string::npos) << rec.out;
   std::string first;
   for (const char* speed : {"14", "0", "30"}) {
-    const test::CliResult play = Cli("demo " + file.string() + " --cave 2 --speed " + speed);
+    const CliResult play = Cli("demo " + file.string() + " --cave 2 --speed " + speed);
     ASSERT_EQ(play.status, 0);
     EXPECT_EQ(play.out.substr(0, 11), "end length\n");
     EXPECT_EQ(GameLines(play.out), GameLines(rec.out)) << speed;
@@ -99,4 +99,4 @@ TEST(DemoCliTest, ARecordedDemoPlaysBackTheSameAtEverySpeed) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

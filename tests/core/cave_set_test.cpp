@@ -8,7 +8,7 @@
 
 #include "core/cave_set_file.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -295,4 +295,4 @@ TEST(CaveSetFile, WriteErrorsAreReportedAndKeepTheOldFile) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -75,4 +75,4 @@ TEST(WriteFileBytes, AReplacedFileKeepsItsPermissionsAndANewOneIsADocument) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -3,7 +3,7 @@
 #include "core/cave_grid.h"
 #include "core/random.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 TEST(RandomBelow, KnownSequenceFromTen) {
@@ -56,4 +56,4 @@ TEST(CaveGridAccess, NeverLeavesTheArrays) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -5,7 +5,7 @@
 #include "support/recording_host.h"
 #include "support/test_cave.h"
 
-namespace krattle::test {
+namespace krattle::testing {
 namespace {
 
 enum Dir { L, U, R, Dn };
@@ -114,4 +114,4 @@ TEST(Creatures, DummyLuresThemAndDravikPaysForIt) {
 }
 
 }  // namespace
-}  // namespace krattle::test
+}  // namespace krattle::testing

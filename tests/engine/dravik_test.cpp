@@ -3,7 +3,7 @@
 #include "support/recording_host.h"
 #include "support/test_cave.h"
 
-namespace krattle::test {
+namespace krattle::testing {
 namespace {
 
 TEST(DravikMoves, StepDigCollect) {
@@ -73,7 +73,7 @@ TEST(DravikMoves, WrapIntoSpaceOrDirtKeepsTheMarker) {
   for (const Wrap& k : kWraps)
     for (Element ground : {Space, Dirt})
       for (Element self : {Dravik, DravikWithBomb}) {
-        SCOPED_TRACE(testing::Message()
+        SCOPED_TRACE(::testing::Message()
                      << k.w << " wide, ground " << int(ground) << ", self " << int(self));
         // Up from row 0 into the last row; left from cell 0 into the last cell.
         TestCave c(k.cave);
@@ -99,7 +99,7 @@ TEST(DravikMoves, WrapIntoSpaceOrDirtKeepsTheMarker) {
 
 TEST(DravikMoves, WrapIntoDiamondLandsAsBaseCodeAndActsAgain) {
   for (const Wrap& k : kWraps) {
-    SCOPED_TRACE(testing::Message() << k.w << " wide");
+    SCOPED_TRACE(::testing::Message() << k.w << " wide");
     TestCave c(k.cave);
     c.Put(9, 0, Dravik).Put(9, k.h - 1, DiamondStationary).Put(9, k.h - 2, Space);
     c.Start();
@@ -130,7 +130,7 @@ TEST(DravikMoves, WrapIntoDiamondLandsAsBaseCodeAndActsAgain) {
 
 TEST(DravikMoves, WrapIntoBombOrExitWritesTheBaseCode) {
   for (const Wrap& k : kWraps) {
-    SCOPED_TRACE(testing::Message() << k.w << " wide");
+    SCOPED_TRACE(::testing::Message() << k.w << " wide");
     // With the bomb in hand he is reached again and walks on left.
     TestCave c(k.cave);
     c.Put(0, 0, Dravik).Put(k.w - 1, k.h - 1, Bomb).Put(k.w - 2, k.h - 1, Space);
@@ -152,7 +152,7 @@ TEST(DravikMoves, WrapIntoBombOrExitWritesTheBaseCode) {
 
 TEST(Pushing, WrappedLeftPushWritesTheBaseCodeAndPushesAgain) {
   for (const Wrap& k : kWraps) {
-    SCOPED_TRACE(testing::Message() << k.w << " wide");
+    SCOPED_TRACE(::testing::Message() << k.w << " wide");
     TestCave c(k.cave);
     const int y = k.h - 1, x = k.w - 1;
     c.Put(0, 0, Dravik).Put(x, y, BoulderStationary).Put(x - 1, y, Space).Put(x - 2, y, Space);
@@ -485,4 +485,4 @@ TEST(Exit, ZeroDiamondsOpensAtOnce) {
 }
 
 }  // namespace
-}  // namespace krattle::test
+}  // namespace krattle::testing

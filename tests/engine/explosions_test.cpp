@@ -2,7 +2,7 @@
 
 #include "support/test_cave.h"
 
-namespace krattle::test {
+namespace krattle::testing {
 namespace {
 
 TEST(Blasts, StagesAndWhatTheyLeave) {
@@ -118,4 +118,4 @@ TEST(Bombs, IgnitedBlastKillsDravikAndSetsOffSolidBombs) {
 }
 
 }  // namespace
-}  // namespace krattle::test
+}  // namespace krattle::testing

@@ -3,7 +3,7 @@
 #include "support/recording_host.h"
 #include "support/test_cave.h"
 
-namespace krattle::test {
+namespace krattle::testing {
 namespace {
 
 TEST(Falling, OneCellPerTick) {
@@ -322,4 +322,4 @@ TEST(FallingWall, CrushesDravikAndStopsOnGround) {
 }
 
 }  // namespace
-}  // namespace krattle::test
+}  // namespace krattle::testing

@@ -11,7 +11,7 @@
 #include "core/cave_set.h"
 #include "game/headless_sim.h"
 
-namespace krattle::test {
+namespace krattle::testing {
 namespace {
 
 struct Fnv {
@@ -110,4 +110,4 @@ TEST(Fingerprint, RandomCavesReplayTickForTick) {
 }
 
 }  // namespace
-}  // namespace krattle::test
+}  // namespace krattle::testing

@@ -3,7 +3,7 @@
 #include "support/recording_host.h"
 #include "support/test_cave.h"
 
-namespace krattle::test {
+namespace krattle::testing {
 namespace {
 
 int CountOf(TestCave& c, Element e) {
@@ -165,4 +165,4 @@ TEST(ExpandingWalls, VerticalAndBothWays) {
 }
 
 }  // namespace
-}  // namespace krattle::test
+}  // namespace krattle::testing

@@ -7,7 +7,7 @@
 #include "support/recording_host.h"
 #include "support/test_cave.h"
 
-namespace krattle::test {
+namespace krattle::testing {
 namespace {
 
 TEST(Tick, MarkersOnlyTurnBack) {
@@ -188,4 +188,4 @@ TEST(LongRun, RandomCavesAreSafeAndDeterministic) {
 }
 
 }  // namespace
-}  // namespace krattle::test
+}  // namespace krattle::testing

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 TEST(DemoCodecTest, EveryWrittenByteDecodesToTheRunThatEncodesIt) {
@@ -62,4 +62,4 @@ TEST(DemoCodecTest, ApplyingACodeSetsOneDirectionAndFireAsItSays) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 TEST(FrameClock, FramesComeAtLeastSpeedApart) {
@@ -42,4 +42,4 @@ TEST(FrameClock, MissedPeriodsFireOnceThenTheRhythmStartsFromNow) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

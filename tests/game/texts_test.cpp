@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 TEST(TextTable, HoldsEveryLanguageKeyOnceInFileOrder) {
@@ -102,4 +102,4 @@ TEST(Texts, SetReplacesOneEntryOnly) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 std::vector<int> FirstNumbers(std::uint8_t seed, int n) {
@@ -160,4 +160,4 @@ TEST_F(GeneratorTest, StoredSettingsRoundTripAndRegenerateIdentically) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -8,7 +8,7 @@
 #include "core/cave_set_file.h"
 #include "generator/cave_generator.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -41,4 +41,4 @@ TEST(GenerateCommand, RegeneratesTheSlotFromItsStoredSettingsInPlace) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

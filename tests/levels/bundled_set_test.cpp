@@ -14,7 +14,7 @@
 #include "game/headless_sim.h"
 #include "game/moves.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -94,4 +94,4 @@ TEST(BundledSet, EveryStoredDemoEndsWithDravikInTheExit) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -11,8 +11,10 @@
 #include "core/cave_set_file.h"
 #include "generator/cave_generator.h"
 
-namespace krattle::cavec {
+namespace krattle::testing {
 namespace {
+
+using namespace krattle::cavec;
 
 namespace fs = std::filesystem;
 
@@ -147,4 +149,4 @@ TEST(CaveSource, TheBuiltSetIsExactlyWhatTheSourcesGive) {
 }
 
 }  // namespace
-}  // namespace krattle::cavec
+}  // namespace krattle::testing

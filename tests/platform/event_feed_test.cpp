@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 SDL_Event Key(Uint32 type, SDL_Scancode code, bool repeat = false) {
@@ -68,4 +68,4 @@ TEST(EventFeed, MouseClicksAreSplitPerButton) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

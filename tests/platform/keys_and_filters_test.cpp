@@ -4,7 +4,7 @@
 #include "platform/imgui_dialogs.h"
 #include "platform/sdl_keyboard.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 SDL_Keysym Sym(SDL_Keycode k, Uint16 mod = KMOD_NONE) {
@@ -44,4 +44,4 @@ TEST(FileFilters, ExtensionFromTheFilterText) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -12,7 +12,7 @@
 #include "platform/app.h"
 #include "support/game_probe.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -211,4 +211,4 @@ TEST_F(MenuWalk, OnlyTheOptionsMenuStopsTheGameClock) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -19,7 +19,7 @@
 #include "render/recording_canvas.h"
 #include "render/set_assets.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 // The dummy driver mixes in real time without any hardware, so channels finish as they would
@@ -291,4 +291,4 @@ TEST_F(SdlMusicTest, TheGeneratedSetsPlayThroughTheGame) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

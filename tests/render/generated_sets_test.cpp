@@ -9,12 +9,12 @@
 #include "render/set_file.h"
 #include "render_test_util.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 void ExpectTileSet(const char* name, int tile, int screenW, int screenH) {
   ImageList list;
-  const auto res = LoadImageList(test::GeneratedSet(name), TileSetItems, list);
+  const auto res = LoadImageList(GeneratedSet(name), TileSetItems, list);
   ASSERT_TRUE(res.Ok) << res.Message;
   ASSERT_EQ(list.Items.size(), TileSetItems);
   for (std::size_t n = 0; n < 322; ++n) {
@@ -44,7 +44,7 @@ TEST(GeneratedSets, TileSetsHoldEveryPictureAtTheirSize) {
 
 TEST(GeneratedSets, FontSetGlyphsAndStatusBars) {
   ImageList fonts;
-  ASSERT_TRUE(LoadImageList(test::GeneratedSet("Fonts.kgf"), FontSetItems, fonts).Ok);
+  ASSERT_TRUE(LoadImageList(GeneratedSet("Fonts.kgf"), FontSetItems, fonts).Ok);
   ASSERT_EQ(fonts.Items.size(), FontSetItems);
   for (std::size_t n = 0; n < 70; ++n) EXPECT_EQ(fonts.Items[n].DrawWidth(), 16) << n;
   EXPECT_EQ(fonts.Items[71].Pic.Width, 640);
@@ -62,7 +62,7 @@ int Sample(const Wave& w, std::size_t i) {
 
 TEST(GeneratedSets, WavesAreCleanSixteenBitSounds) {
   WaveList waves;
-  ASSERT_TRUE(LoadWaveList(test::GeneratedSet("Sounds.kwv"), SoundSetWaves, waves).Ok);
+  ASSERT_TRUE(LoadWaveList(GeneratedSet("Sounds.kwv"), SoundSetWaves, waves).Ok);
   ASSERT_EQ(waves.Items.size(), SoundSetWaves);
   for (std::size_t n = 0; n < waves.Items.size(); ++n) {
     const Wave& w = waves.Items[n].Data;
@@ -88,24 +88,24 @@ TEST(GeneratedSets, WavesAreCleanSixteenBitSounds) {
 }
 
 TEST(GeneratedSets, TitleMusicLastsOneToTwoMinutes) {
-  const auto len = MeasureMidiFile(test::GeneratedSet("Krattle.mid"));
+  const auto len = MeasureMidiFile(GeneratedSet("Krattle.mid"));
   ASSERT_TRUE(len.Ok) << len.Message;
   EXPECT_GE(len.Milliseconds, 60000u);
   EXPECT_LE(len.Milliseconds, 120000u);
 }
 
 TEST(GeneratedSets, GeneratingAgainGivesTheSameBytes) {
-  test::ScratchDir dir;
+  ScratchDir dir;
   const std::string command =
       std::string("\"") + KRATTLE_BIN_DIR + "/krattle-assetgen\" \"" + dir.Path().string() + "\"";
   ASSERT_EQ(std::system(command.c_str()), 0);
   for (const char* name : {"32x32.kgf", "40x40.kgf", "Fonts.kgf", "Sounds.kwv", "Krattle.mid"}) {
     std::vector<std::uint8_t> a, b;
-    ASSERT_TRUE(ReadFileBytes(test::GeneratedSet(name), MaxSetFileBytes, a).Ok);
+    ASSERT_TRUE(ReadFileBytes(GeneratedSet(name), MaxSetFileBytes, a).Ok);
     ASSERT_TRUE(ReadFileBytes(dir.Path() / "data" / "Krattle" / name, MaxSetFileBytes, b).Ok);
     EXPECT_TRUE(a == b) << name;
   }
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -100,4 +100,4 @@ TEST(MidiLength, TruncatedOrGarbageFilesAreRefused) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

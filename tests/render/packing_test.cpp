@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "platform/sdl_media_codec.h"
 #include "core/file_bytes.h"
+#include "platform/sdl_media_codec.h"
 #include "render/set_file.h"
 #include "render/set_packing.h"
 #include "render_test_util.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -32,9 +32,9 @@ TEST(Packing, KindFollowsTheExactExtension) {
 }
 
 TEST(Packing, UnpackThenPackGivesBackTheSameTileSet) {
-  test::ScratchDir dir;
+  ScratchDir dir;
   SdlMediaCodec codec;
-  const auto set = test::GeneratedSet("32x32.kgf");
+  const auto set = GeneratedSet("32x32.kgf");
   auto res = UnpackSet(set, dir / "32x32", codec);
   ASSERT_TRUE(res.Io.Ok) << res.Io.Message;
   EXPECT_EQ(res.Items, 325);
@@ -50,9 +50,9 @@ TEST(Packing, UnpackThenPackGivesBackTheSameTileSet) {
 }
 
 TEST(Packing, UnpackThenPackGivesBackTheSameSounds) {
-  test::ScratchDir dir;
+  ScratchDir dir;
   SdlMediaCodec codec;
-  const auto set = test::GeneratedSet("Sounds.kwv");
+  const auto set = GeneratedSet("Sounds.kwv");
   auto res = UnpackSet(set, dir / "Sounds", codec);
   ASSERT_TRUE(res.Io.Ok) << res.Io.Message;
   EXPECT_EQ(res.Items, 29);
@@ -62,11 +62,11 @@ TEST(Packing, UnpackThenPackGivesBackTheSameSounds) {
 }
 
 TEST(Packing, AGapInThePicturesClosesUp) {
-  test::ScratchDir dir;
+  ScratchDir dir;
   SdlMediaCodec codec;
   ImageList fonts;
-  ASSERT_TRUE(LoadImageList(test::GeneratedSet("Fonts.kgf"), 0, fonts).Ok);
-  ASSERT_TRUE(UnpackSet(test::GeneratedSet("Fonts.kgf"), dir / "f", codec).Io.Ok);
+  ASSERT_TRUE(LoadImageList(GeneratedSet("Fonts.kgf"), 0, fonts).Ok);
+  ASSERT_TRUE(UnpackSet(GeneratedSet("Fonts.kgf"), dir / "f", codec).Io.Ok);
   fs::remove(dir / "f/005.bmp");
   // Numbers past the last picture of a tile set are not looked at.
   fs::copy_file(dir / "f/000.bmp", dir / "f/325.bmp");
@@ -81,9 +81,9 @@ TEST(Packing, AGapInThePicturesClosesUp) {
 }
 
 TEST(Packing, AMissingWaveWritesNothing) {
-  test::ScratchDir dir;
+  ScratchDir dir;
   SdlMediaCodec codec;
-  ASSERT_TRUE(UnpackSet(test::GeneratedSet("Sounds.kwv"), dir / "s", codec).Io.Ok);
+  ASSERT_TRUE(UnpackSet(GeneratedSet("Sounds.kwv"), dir / "s", codec).Io.Ok);
   fs::remove(dir / "s/017.wav");
   const auto res = PackSet(dir / "s", dir / "out.kwv", codec);
   EXPECT_FALSE(res.Io.Ok);
@@ -94,9 +94,9 @@ TEST(Packing, AMissingWaveWritesNothing) {
 }
 
 TEST(Packing, RefusalsWriteNothing) {
-  test::ScratchDir dir;
+  ScratchDir dir;
   SdlMediaCodec codec;
-  fs::copy_file(test::GeneratedSet("Fonts.kgf"), dir / "FONTS.KGF");
+  fs::copy_file(GeneratedSet("Fonts.kgf"), dir / "FONTS.KGF");
   EXPECT_FALSE(UnpackSet(dir / "FONTS.KGF", dir / "u", codec).Io.Ok);
   EXPECT_FALSE(fs::exists(dir / "u"));
   fs::create_directories(dir / "empty");
@@ -104,7 +104,7 @@ TEST(Packing, RefusalsWriteNothing) {
   EXPECT_FALSE(fs::exists(dir / "e.kgf"));
   EXPECT_FALSE(PackSet(dir / "empty", dir / "e.png", codec).Io.Ok);
   // A damaged set is refused before any folder is made.
-  std::vector<std::uint8_t> cut = Bytes(test::GeneratedSet("Fonts.kgf"));
+  std::vector<std::uint8_t> cut = Bytes(GeneratedSet("Fonts.kgf"));
   cut.resize(cut.size() / 2);
   ASSERT_TRUE(WriteFileBytes(dir / "cut.kgf", cut).Ok);
   EXPECT_FALSE(UnpackSet(dir / "cut.kgf", dir / "c", codec).Io.Ok);
@@ -112,7 +112,7 @@ TEST(Packing, RefusalsWriteNothing) {
 }
 
 TEST(Packing, ForeignBmpAndWavFilesAreRead) {
-  test::ScratchDir dir;
+  ScratchDir dir;
   SdlMediaCodec codec;
   Picture pic(3, 2, 0x123456);
   pic.At(2, 1) = TransparentMagenta;
@@ -135,4 +135,4 @@ TEST(Packing, ForeignBmpAndWavFilesAreRead) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

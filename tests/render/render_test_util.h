@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-namespace krattle::test {
+namespace krattle::testing {
 
 inline std::filesystem::path GeneratedSet(const std::string& name) {
   return std::filesystem::path(KRATTLE_BIN_DIR) / "data" / "Krattle" / name;
@@ -35,4 +35,4 @@ class ScratchDir {
   std::filesystem::path path_;
 };
 
-}  // namespace krattle::test
+}  // namespace krattle::testing

@@ -5,7 +5,7 @@
 #include "core/file_bytes.h"
 #include "render_test_util.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 ImageList SmallImages() {
@@ -106,7 +106,7 @@ TEST(SetFile, TrailingBytesAndBadFieldsAreRefused) {
 }
 
 TEST(SetFile, LoadRefusesAShortSetAndSaveLoadRoundTrips) {
-  test::ScratchDir dir;
+  ScratchDir dir;
   ASSERT_TRUE(SaveImageList(dir / "three.kgf", SmallImages()).Ok);
   ImageList list;
   auto res = LoadImageList(dir / "three.kgf", TileSetItems, list);
@@ -127,7 +127,7 @@ TEST(SetFile, LoadRefusesAShortSetAndSaveLoadRoundTrips) {
 // no flipped byte may crash the loader.
 TEST(SetFile, DamagedGeneratedSetsAreRefused) {
   std::vector<std::uint8_t> bytes;
-  ASSERT_TRUE(ReadFileBytes(test::GeneratedSet("Fonts.kgf"), MaxSetFileBytes, bytes).Ok);
+  ASSERT_TRUE(ReadFileBytes(GeneratedSet("Fonts.kgf"), MaxSetFileBytes, bytes).Ok);
   ImageList list;
   for (std::size_t cut : {std::size_t(0), std::size_t(5), std::size_t(11), std::size_t(13),
                           bytes.size() / 3, bytes.size() - 1})
@@ -150,7 +150,7 @@ TEST(SetFile, DamagedGeneratedSetsAreRefused) {
     (void)DecodeImageList(damaged, list);
   }
 
-  ASSERT_TRUE(ReadFileBytes(test::GeneratedSet("Sounds.kwv"), MaxSetFileBytes, bytes).Ok);
+  ASSERT_TRUE(ReadFileBytes(GeneratedSet("Sounds.kwv"), MaxSetFileBytes, bytes).Ok);
   WaveList waves;
   EXPECT_FALSE(DecodeWaveList(std::span(bytes.data(), bytes.size() - 2), waves).Ok);
   auto damaged = bytes;
@@ -159,4 +159,4 @@ TEST(SetFile, DamagedGeneratedSetsAreRefused) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -4,7 +4,7 @@
 
 #include "game/game.h"
 
-namespace krattle {
+namespace krattle::testing {
 
 struct GameProbe {
   static CaveSet& Set(Game& g) { return *g.set_; }
@@ -14,4 +14,4 @@ struct GameProbe {
   static Settings& Config(Game& g) { return g.settings_; }
 };
 
-}  // namespace krattle
+}  // namespace krattle::testing

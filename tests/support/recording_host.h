@@ -6,7 +6,7 @@
 
 #include "engine/engine_host.h"
 
-namespace krattle::test {
+namespace krattle::testing {
 
 class RecordingHost : public EngineHost {
  public:
@@ -37,4 +37,4 @@ class RecordingHost : public EngineHost {
   }
 };
 
-}  // namespace krattle::test
+}  // namespace krattle::testing

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-namespace krattle::test {
+namespace krattle::testing {
 
 struct CliResult {
   int status = -1;
@@ -39,4 +39,4 @@ inline CliResult RunCli(const std::string& args) {
   return r;
 }
 
-}  // namespace krattle::test
+}  // namespace krattle::testing

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace krattle::test {
+namespace krattle::testing {
 
 Element Legend(char c) {
   switch (c) {
@@ -99,4 +99,4 @@ InputFlags Snap(InputFlags dir) {
   return dir;
 }
 
-}  // namespace krattle::test
+}  // namespace krattle::testing

@@ -9,7 +9,7 @@
 #include "core/cave_set.h"
 #include "game/headless_sim.h"
 
-namespace krattle::test {
+namespace krattle::testing {
 
 // Legend: '#' steel  'w' wall  '.' dirt  ' ' space  'o' boulder  'O' falling boulder
 // '*' diamond  '+' falling diamond  'D' Dravik  'K' Dravik with bomb  'E' entrance
@@ -55,4 +55,4 @@ InputFlags Up();
 InputFlags Down();
 InputFlags Snap(InputFlags dir);
 
-}  // namespace krattle::test
+}  // namespace krattle::testing

@@ -4,7 +4,7 @@
 #include "render/recording_canvas.h"
 #include "render/text.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 TEST(DrawText, ChoosesGlyphsByCharacterAndDigitSet) {
@@ -156,4 +156,4 @@ TEST_P(CameraTest, ScrollsTwoRowsDownAndUpAndOneAtTheEdges) {
 INSTANTIATE_TEST_SUITE_P(BothZooms, CameraTest, ::testing::Values(1, 2));
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

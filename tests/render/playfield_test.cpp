@@ -8,7 +8,7 @@
 #include "render/recording_canvas.h"
 #include "render/title_screen.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 // Polls record which poll number they were; a test decides which polls see a key held.
@@ -202,4 +202,4 @@ TEST_P(PlayfieldTest, ThePreviewShowsWhatTheGameShowsAtRest) {
 INSTANTIATE_TEST_SUITE_P(BothZooms, PlayfieldTest, ::testing::Values(1, 2));
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -10,7 +10,7 @@
 #include "support/recording_host.h"
 #include "support/test_cave.h"
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 char CharOf(int item) {
@@ -135,12 +135,12 @@ TEST_F(StatusTest, InPlayShowsCountersTimeAndScore) {
 
 // The first clock tick takes the extra unit the cave starts with, whatever a clock added before.
 TEST_F(StatusTest, TheTimeDropsItsExtraUnitOnlyUntilTheFirstClockTick) {
-  test::TestCave c;
+  TestCave c;
   c.Paint(5, 5, {"Ec"});
   c.A(FieldA::InBox) = 0;
   c.A(FieldA::CaveTime) = 150;
   c.B(FieldB::ExtraTime) = 101;  // +1
-  test::RecordingHost host;
+  RecordingHost host;
   c.Start(&host);
   c.Tick(4);
   ASSERT_TRUE(c.Run().State.PlayerBorn);
@@ -149,7 +149,7 @@ TEST_F(StatusTest, TheTimeDropsItsExtraUnitOnlyUntilTheFirstClockTick) {
     return Read(canvas.Pending(), view.StatusX).Texts[260];
   };
   EXPECT_EQ(shown(), "150");
-  c.Tick(1, test::Right());
+  c.Tick(1, Right());
   ASSERT_EQ(c.Run().Values.TimeLeft, 152);
   EXPECT_EQ(shown(), "151");  // taken before the first tick
   PlayClockTick(c.Run(), host);
@@ -218,4 +218,4 @@ TEST_F(StatusTest, TheBonusLifeBannerCoversEverything) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace krattle {
+namespace krattle::testing {
 namespace {
 
 // Item 1: 2 x 2 with a transparent top-left pixel; item 2: 4 x 1, drawn 2 wide by its pattern.
@@ -72,4 +72,4 @@ TEST(SoftwareCanvas, OpaquePatternsAndStretching) {
 }
 
 }  // namespace
-}  // namespace krattle
+}  // namespace krattle::testing

@@ -11,5 +11,10 @@ namespace krattle {
 void WarningText(const std::string& text);
 
 bool KeyPressed(ImGuiKey_ key, bool repeat = false);
+// Either Enter key.
+bool EnterPressed();
+
+// A character as UTF-8.
+std::string Utf8(ImWchar c);
 
 }  // namespace krattle

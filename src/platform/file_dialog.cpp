@@ -58,10 +58,12 @@ std::vector<Entry> ListFolder(const fs::path& dir, const std::string& ext) {
   return entries;
 }
 
-// The file-name field's text, replaced from outside while the field is being edited.
+// The file-name field's text, replaced from outside while the field is being edited. The
+// replacement lands after ImGui has taken the frame's typing, so what was typed then follows it.
 struct NameField {
   char Text[512] = {};
   bool Replace = false;
+  std::string Typed;
   void Set(const std::string& text) {
     std::snprintf(Text, sizeof Text, "%s", text.c_str());
     Replace = true;
@@ -71,7 +73,7 @@ struct NameField {
     if (self->Replace) {
       self->Replace = false;
       data->DeleteChars(0, data->BufTextLen);
-      data->InsertChars(0, self->Text);
+      data->InsertChars(0, (self->Text + self->Typed).c_str());
     }
     return 0;
   }
@@ -152,12 +154,16 @@ std::optional<fs::path> ImGuiDialogs::FileDialog(const FileRequest& request, boo
     // The name field keeps the keyboard, so typing a name works at once; the arrows, Enter and
     // Backspace on an empty name move through the list.
     const bool wasEmpty = name.Text[0] == '\0';
+    name.Typed.clear();
+    for (const ImWchar c : ImGui::GetIO().InputQueueCharacters)
+      if (c >= 32) name.Typed += Utf8(c);
     if (!ImGui::IsAnyItemActive()) ImGui::SetKeyboardFocusHere();
     ImGui::SetNextItemWidth(380);
-    const bool enterKey =
-        ImGui::InputText("File name", name.Text, sizeof name.Text,
-                         ImGuiInputTextFlags_EnterReturnsTrue | ImGuiInputTextFlags_CallbackAlways,
-                         NameField::Callback, &name);
+    ImGui::InputText("File name", name.Text, sizeof name.Text, ImGuiInputTextFlags_CallbackAlways,
+                     NameField::Callback, &name);
+    // Asked of the keyboard, not the field: an Enter in the frame the field takes the focus back
+    // would otherwise be lost.
+    const bool enterKey = EnterPressed();
     if (KeyPressed(ImGuiKey_DownArrow, true)) select(selected + 1);
     if (KeyPressed(ImGuiKey_UpArrow, true)) select(selected < 0 ? 0 : selected - 1);
     if (wasEmpty && KeyPressed(ImGuiKey_Backspace) && dir.has_parent_path() &&

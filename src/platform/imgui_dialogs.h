@@ -33,6 +33,11 @@ class ImGuiDialogs : public Dialogs {
   void SetReady(bool ready) { ready_ = ready; }
   // How many dialogs have been shown, for tests that check a command opened one.
   int Shown() const { return shown_; }
+  // Where the next file dialog for this filter opens, once a file has been chosen with it.
+  std::filesystem::path LastFolder(const std::string& filter) const {
+    const auto it = lastFolder_.find(filter);
+    return it == lastFolder_.end() ? std::filesystem::path() : it->second;
+  }
 
  private:
   // Runs frames until `body` (drawn inside the modal popup) returns true, or until the popup's

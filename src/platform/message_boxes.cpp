@@ -50,22 +50,6 @@ void ImGuiDialogs::Message(const std::string& text, const std::string& title) {
 
 namespace {
 
-// A character as UTF-8, to name it back to the player.
-std::string Utf8(ImWchar c) {
-  std::string out;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return out;
-}
-
 // The set stores one byte per character and the bitmap font draws printable ASCII only; what
 // it cannot keep is refused and named, not dropped unseen.
 int PrintableAsciiOnly(ImGuiInputTextCallbackData* data) {
@@ -91,10 +75,9 @@ std::optional<std::string> ImGuiDialogs::InputText(const std::string& title,
     // The field keeps the keyboard: typing goes there from the first frame on.
     if (!ImGui::IsAnyItemActive()) ImGui::SetKeyboardFocusHere();
     ImGui::SetNextItemWidth(320);
-    const bool enter = ImGui::InputText(
-        "##name", buffer.data(), buffer.size(),
-        ImGuiInputTextFlags_EnterReturnsTrue | ImGuiInputTextFlags_CallbackCharFilter,
-        PrintableAsciiOnly, &refused);
+    ImGui::InputText("##name", buffer.data(), buffer.size(), ImGuiInputTextFlags_CallbackCharFilter,
+                     PrintableAsciiOnly, &refused);
+    const bool enter = EnterPressed();
     ImGui::SetWindowFontScale(1.0f);
     ImGui::TextDisabled("%d / %d characters", static_cast<int>(std::strlen(buffer.data())),
                         maxLength);

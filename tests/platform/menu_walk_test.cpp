@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
@@ -31,6 +32,29 @@ Uint32 Watchdog(Uint32, void*) {
   SDL_Event quit{};
   quit.type = SDL_QUIT;
   SDL_PushEvent(&quit);
+  return 0;
+}
+
+SDL_Event KeyEvent(Uint32 type, SDL_Scancode code, SDL_Keycode sym) {
+  SDL_Event ev{};
+  ev.type = type;
+  ev.key.keysym.scancode = code;
+  ev.key.keysym.sym = sym;
+  ev.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+  return ev;
+}
+
+Uint32 TypeKrattleKcv(Uint32, void*) {
+  for (const char* text : {"Kra", "ttle.kcv"}) {
+    SDL_Event ev{};
+    ev.type = SDL_TEXTINPUT;
+    std::snprintf(ev.text.text, sizeof ev.text.text, "%s", text);
+    SDL_PushEvent(&ev);
+  }
+  for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+    SDL_Event ev = KeyEvent(type, SDL_SCANCODE_RETURN, SDLK_RETURN);
+    SDL_PushEvent(&ev);
+  }
   return 0;
 }
 
@@ -108,11 +132,8 @@ class MenuWalk : public ::testing::Test {
 
   void Tap(SDL_Scancode code, SDL_Keycode sym) {
     for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-      Push(type, [&](SDL_Event& ev) {
-        ev.key.keysym.scancode = code;
-        ev.key.keysym.sym = sym;
-        ev.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-      });
+      SDL_Event ev = KeyEvent(type, code, sym);
+      SDL_PushEvent(&ev);
     }
   }
   void Escape() { Tap(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE); }
@@ -139,6 +160,30 @@ TEST_F(MenuWalk, LoadGameOpensTheFileDialog) {
   ASSERT_TRUE(Steps(2));
   EXPECT_EQ(Shown(), 1);
   EXPECT_EQ(GameProbe::Flow(game()).ScreenMode, smTitle);
+}
+
+TEST_F(MenuWalk, TheFileDialogIsWorkedByTheKeyboardAndRemembersItsFolder) {
+  Open();
+  const std::string filter = "Krattle Caves *.kcv|*.kcv";
+  // It opens in the bundled sets' folder: ".." first, then Krattle.kcv.
+  Pick("Game", "LoadGame");
+  Tap(SDL_SCANCODE_DOWN, SDLK_DOWN);
+  Tap(SDL_SCANCODE_DOWN, SDLK_DOWN);
+  Tap(SDL_SCANCODE_RETURN, SDLK_RETURN);
+  ASSERT_TRUE(Steps(2));
+  EXPECT_EQ(game().SetFile(), kBin / "Levels" / "Krattle.kcv");
+  EXPECT_EQ(app_->Dialogs().LastFolder(filter), kBin / "Levels");
+  // Backspace in the empty name goes up, onto the folder just left; Enter goes back into it and
+  // a typed name opens a file there.
+  Pick("Game", "LoadGame");
+  Tap(SDL_SCANCODE_BACKSPACE, SDLK_BACKSPACE);
+  Tap(SDL_SCANCODE_RETURN, SDLK_RETURN);
+  // The name is typed a moment later, while the dialog runs its own frames.
+  const SDL_TimerID typing = SDL_AddTimer(300, TypeKrattleKcv, nullptr);
+  ASSERT_TRUE(Steps(2));
+  SDL_RemoveTimer(typing);
+  EXPECT_EQ(Shown(), 2);
+  EXPECT_EQ(game().SetFile(), kBin / "Levels" / "Krattle.kcv");
 }
 
 TEST_F(MenuWalk, StopOnTheLastLifeWithAGoodScoreAsksForAName) {

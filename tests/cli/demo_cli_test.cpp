@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -44,7 +45,8 @@ std::string GameLines(const std::string& report) {
 }
 
 TEST(DemoCliTest, ARecordedDemoPlaysBackTheSameAtEverySpeed) {
-  const fs::path dir = fs::temp_directory_path() / "krattle_cli_demo";
+  const fs::path dir =
+      fs::temp_directory_path() / ("krattle_cli_demo_" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
   const fs::path file = dir / "Demo.kcv";

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -19,7 +20,8 @@ int Cli(const std::string& args) {
 }
 
 TEST(GenerateCommand, RegeneratesTheSlotFromItsStoredSettingsInPlace) {
-  const fs::path file = fs::temp_directory_path() / "krattle-generate-test.kcv";
+  const fs::path file =
+      fs::temp_directory_path() / ("krattle-generate-test-" + std::to_string(::getpid()) + ".kcv");
   auto set = std::make_unique<CaveSet>(NewCaveSet());
   GeneratorSettings g;
   g.Seed = 150;

@@ -1,6 +1,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cmath>
@@ -201,7 +202,8 @@ std::vector<std::uint8_t> MidiOfSeconds(int seconds) {
 }
 
 std::filesystem::path WriteFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-  const auto dir = std::filesystem::temp_directory_path() / "krattle_platform_test";
+  const auto dir = std::filesystem::temp_directory_path() /
+                   ("krattle_platform_test_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   const auto path = dir / name;
   std::ofstream(path, std::ios::binary)

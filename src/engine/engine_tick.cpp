@@ -7,6 +7,7 @@
 #endif
 
 #include "engine/engine.h"
+#include "engine/resting.h"
 
 namespace krattle {
 
@@ -29,30 +30,105 @@ constexpr std::array<bool, 256> MakeRuleTable() {
 }
 constexpr std::array<bool, 256> kHasRule = MakeRuleTable();
 
-// One bit per cell of the row, set where the cell has a rule.
-std::uint64_t RuleMask(const Element* cells, int w) {
-  std::uint64_t mask = 0;
+// Resting boulders and diamonds: on most supports they stay put whatever their sides hold.
+constexpr std::array<bool, 256> MakeRestingTable() {
+  std::array<bool, 256> t{};
+  t[BoulderStationary] = t[DiamondStationary] = true;
+  return t;
+}
+constexpr std::array<bool, 256> kResting = MakeRestingTable();
+
+// A resting object on one of these stays put: no fall, no roll, no slime draw.
+constexpr std::array<bool, 256> MakeHoldsTable() {
+  std::array<bool, 256> t{};
+  for (int c = 0; c < 256; ++c) t[c] = c != Space && c != Slime && !kRoundForRest[c];
+  return t;
+}
+constexpr std::array<bool, 256> kHolds = MakeHoldsTable();
+
+// Codes with a rule, or rare enough in a cave that a visit that does nothing costs less than
+// telling them apart: the scan visits these.
+constexpr CodeRange kNeverActs[] = {{0, 2}, {5, 7}, {46, 48}, {60, 61}, {81, 89}, {117, 255}};
+
+// Per cell of the scanned row, one bit each: may act, rests (boulder or diamond), is space.
+struct RowBits {
+  std::uint64_t visit = 0, resting = 0, space = 0;
+};
+// Per cell of the row below: is space, is round for a resting object, holds it (see kHolds).
+struct BelowBits {
+  std::uint64_t space = 0, round = 0, holds = 0;
+};
+
 #if defined(__SSE2__)
-  // Sixteen cells at a time; the last block overlaps the one before when w is not a multiple
-  // of sixteen, which only sets the same bits twice.
+std::uint64_t Bits(__m128i m) {
+  return std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(m))};
+}
+__m128i Eq(__m128i c, Element e) {
+  return _mm_cmpeq_epi8(c, _mm_set1_epi8(static_cast<char>(e)));
+}
+// Sixteen cells at a time; the last block overlaps the one before when w is not a multiple of
+// sixteen, which only sets the same bits twice.
+template <typename Block>
+void ForBlocks(const Element* cells, int w, Block block) {
+  for (int at = 0; at < w; at += 16) {
+    if (at > w - 16) at = w - 16;
+    block(_mm_loadu_si128(reinterpret_cast<const __m128i*>(cells + at)), at);
+  }
+}
+#endif
+
+RowBits ClassifyRow(const Element* cells, int w) {
+  RowBits b;
+#if defined(__SSE2__)
   if (w >= 16) {
-    for (int at = 0; at < w; at += 16) {
-      if (at > w - 16) at = w - 16;
-      const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cells + at));
-      __m128i none = _mm_setzero_si128();
-      for (const CodeRange& r : kNoRule) {
+    ForBlocks(cells, w, [&](__m128i c, int at) {
+      __m128i never = _mm_setzero_si128();
+      for (const CodeRange& r : kNeverActs) {
         const __m128i x = _mm_sub_epi8(c, _mm_set1_epi8(static_cast<char>(r.lo)));
         const __m128i span = _mm_set1_epi8(static_cast<char>(r.hi - r.lo));
-        none = _mm_or_si128(none, _mm_cmpeq_epi8(_mm_min_epu8(x, span), x));
+        never = _mm_or_si128(never, _mm_cmpeq_epi8(_mm_min_epu8(x, span), x));
       }
-      const auto rules = static_cast<std::uint16_t>(~_mm_movemask_epi8(none));
-      mask |= std::uint64_t{rules} << at;
-    }
-    return mask;
+      b.visit |= (~Bits(never) & 0xffff) << at;
+      b.resting |= Bits(_mm_or_si128(Eq(c, BoulderStationary), Eq(c, DiamondStationary))) << at;
+      b.space |= Bits(Eq(c, Space)) << at;
+    });
+    return b;
   }
 #endif
-  for (int i = 0; i < w; ++i) mask |= std::uint64_t{kHasRule[cells[i]]} << i;
-  return mask;
+  for (int i = 0; i < w; ++i) {
+    const Element c = cells[i];
+    b.visit |= std::uint64_t{kHasRule[c]} << i;
+    b.resting |= std::uint64_t{kResting[c]} << i;
+    b.space |= std::uint64_t{c == Space} << i;
+  }
+  return b;
+}
+
+BelowBits ClassifyBelow(const Element* cells, int w) {
+  BelowBits b;
+#if defined(__SSE2__)
+  if (w >= 16) {
+    ForBlocks(cells, w, [&](__m128i c, int at) {
+      __m128i round = _mm_setzero_si128();
+      for (Element e : {Wall, BoulderStationary, DiamondStationary, BombSolid, BombGlued,
+                        BoulderGlued, DiamondGlued})
+        round = _mm_or_si128(round, Eq(c, e));
+      const __m128i space = Eq(c, Space);
+      b.space |= Bits(space) << at;
+      b.round |= Bits(round) << at;
+      const __m128i acts = _mm_or_si128(_mm_or_si128(space, round), Eq(c, Slime));
+      b.holds |= (~Bits(acts) & 0xffff) << at;
+    });
+    return b;
+  }
+#endif
+  for (int i = 0; i < w; ++i) {
+    const Element c = cells[i];
+    b.space |= std::uint64_t{c == Space} << i;
+    b.round |= std::uint64_t{kRoundForRest[c]} << i;
+    b.holds |= std::uint64_t{kHolds[c]} << i;
+  }
+  return b;
 }
 
 }  // namespace
@@ -227,21 +303,61 @@ void Engine::Step(int a, Element code) {
   }
 }
 
+namespace {
+
+// A resting object at a that can neither fall nor roll; at(i) reads cell i as the rules do.
+// Branch-free: whether a cell rests is a coin toss in a busy cave.
+template <typename At>
+bool StaysPut(At at, int a, int w) {
+  const Element below = at(a + w);
+  const bool leftShut = (at(a - 1) != Space) | (at(a + w - 1) != Space);
+  const bool rightShut = (at(a + 1) != Space) | (at(a + w + 1) != Space);
+  return kResting[at(a)] & (kHolds[below] | (kRoundForRest[below] & leftShut & rightShut));
+}
+
+}  // namespace
+
 void Engine::ScanRow(int first, int w) {
   // Busy caves mix cells with and without a rule at random, so a test per cell mispredicts
-  // often; a mask of the row's rule cells is walked instead.
+  // often; a mask of the row's cells that can act is walked instead. Resting boulders and
+  // diamonds that can neither fall nor roll are left out of it.
   const Element* cells = g_.Cells.data() + first;
-  std::uint64_t pending = RuleMask(cells, w);
+  const RowBits row = ClassifyRow(cells, w);
+  std::uint64_t pending = row.visit;
+  if (row.resting != 0) {
+    const BelowBits down = ClassifyBelow(g_.Cells.data() + g_.Safe(first + w), w);
+    const std::uint64_t all = (std::uint64_t{1} << w) - 1;
+    const auto spaceAt = [&](int i) { return std::uint64_t{g_.At(i) == Space}; };
+    // Space beside each cell and beside the cell below it, the row's ends read as the rules do.
+    const std::uint64_t spaceL = ((row.space << 1) & all) | spaceAt(first - 1);
+    const std::uint64_t spaceR = (row.space >> 1) | (spaceAt(first + w) << (w - 1));
+    const std::uint64_t spaceBL = ((down.space << 1) & all) | spaceAt(first + w - 1);
+    const std::uint64_t spaceBR = (down.space >> 1) | (spaceAt(first + 2 * w) << (w - 1));
+    const std::uint64_t shut = ~(spaceL & spaceBL) & ~(spaceR & spaceBR);
+    pending &= ~(row.resting & (down.holds | (down.round & shut)));
+  }
+
+  // Rows whose neighbours all lie inside the grid read them directly.
+  const Element* grid = g_.Cells.data();
+  const bool inside = first > 0 && first + 2 * w < g_.WrapLimit();
+  const auto direct = [grid](int i) { return grid[i]; };
+  const auto wrapped = [this](int i) { return g_.At(i); };
   auto refresh = [&](int k) {
-    pending = (pending & ~(std::uint64_t{1} << k)) | (std::uint64_t{kHasRule[cells[k]]} << k);
+    const int a = first + k;
+    const bool still = inside ? StaysPut(direct, a, w) : StaysPut(wrapped, a, w);
+    const bool acts = kHasRule[cells[k]] & !still;
+    pending = (pending & ~(std::uint64_t{1} << k)) | (std::uint64_t{acts} << k);
   };
   while (pending != 0) {
     const int i = std::countr_zero(pending);
     pending &= pending - 1;
     // The scan already holds the code; handing it over shortens the chain to the jump.
     Step(first + i, cells[i]);
-    // Only these cells of the row ahead can have changed: a rule writes at most two cells to
-    // its right (a push), and the cell below-left of column 0 is the last one of its own row.
+    // Whether a cell acts depends on it, its sides and the three cells below; visiting one
+    // that does not is only wasted time. Of the cells ahead a rule may change the two on its
+    // right and the three below it, and from column 0 the row's last cell; it writes space at
+    // most one cell to its right. So only these two cells, and the last one from column 0, can
+    // have started to act.
     if (i + 1 < w) refresh(i + 1);
     if (i + 2 < w) refresh(i + 2);
     if (i == 0) refresh(w - 1);

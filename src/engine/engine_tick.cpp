@@ -131,6 +131,59 @@ BelowBits ClassifyBelow(const Element* cells, int w) {
   return b;
 }
 
+// Codes whose whole rule is to turn into one other code: markers back into their base code,
+// explosion and birth stages into the next stage. One case for all keeps the dispatch's targets
+// few.
+constexpr std::array<Element, 256> MakeNextCode() {
+  std::array<Element, 256> t{};
+  t[HorizExpWallMoved] = HorizExpWall;
+  t[FireflyMovedRight] = FireflyRight;
+  t[FireflyMovedDown] = FireflyDown;
+  t[ButterflyMovedDown] = ButterflyDown;
+  t[ButterflyMovedRight] = ButterflyRight;
+  t[DravikMoved] = Dravik;
+  t[BoulderFallingMoved] = BoulderFalling;
+  t[DiamondStationaryMoved] = DiamondStationary;
+  t[DiamondFallingMoved] = DiamondFalling;
+  t[AmoebaMoved] = Amoeba;
+  t[ClockTaken] = Dirt;
+  t[DravikInExitMoved] = DravikInExit;
+  t[VertExpWallMoved] = VertExpWall;
+  t[BothDirExpWallMoved] = BothDirExpWall;
+  t[WallFallingFallingMoved] = WallFallingFalling;
+  t[AcidMoved] = Acid;
+  t[BombFallingMoved] = BombFalling;
+  t[AltFireflyMovedRight] = AltFireflyRight;
+  t[AltFireflyMovedDown] = AltFireflyDown;
+  t[AltButterflyMovedDown] = AltButterflyDown;
+  t[AltButterflyMovedRight] = AltButterflyRight;
+  t[DravikWithBombMoved] = DravikWithBomb;
+  t[ExplosionMoved] = Explosion;
+  t[Explosion] = Explosion2;
+  t[Explosion2] = Explosion3;
+  t[Explosion3] = Explosion4;
+  t[DiamondBirthMoved] = DiamondBirth;
+  t[DiamondBirth] = DiamondBirth2;
+  t[DiamondBirth2] = DiamondBirth3;
+  t[DiamondBirth3] = DiamondBirth4;
+  t[SolidBombDetonateMoved] = SolidBombDetonate;
+  t[SolidBombExplMoved] = SolidBombExpl;
+  t[SolidBombExpl] = SolidBombExpl2;
+  t[SolidBombExpl2] = SolidBombExpl3;
+  t[SolidBombExpl3] = SolidBombExpl4;
+  t[BombIgnitedMoved] = BombIgnited;
+  t[BombIgnited] = BombIgnited2;
+  t[BombIgnited2] = BombIgnited3;
+  t[BombIgnited3] = BombIgnited4;
+  t[BombIgnited4] = BombIgnited5;
+  t[BombIgnited5] = BombIgnited6;
+  t[BombExplMoved] = BombExpl;
+  t[BombExpl] = BombExpl2;
+  t[BombExpl2] = BombExpl3;
+  return t;
+}
+constexpr auto kNextCode = MakeNextCode();
+
 }  // namespace
 
 void Engine::EngineTick() {
@@ -182,62 +235,62 @@ void Engine::EngineTick() {
 void Engine::Step(int a, Element code) {
   Element& c = g_.Cells[a];
   switch (code) {
-    // Markers only turn back into their base code.
-    case HorizExpWallMoved: c = HorizExpWall; break;
-    case FireflyMovedRight: c = FireflyRight; break;
-    case FireflyMovedDown: c = FireflyDown; break;
-    case ButterflyMovedDown: c = ButterflyDown; break;
-    case ButterflyMovedRight: c = ButterflyRight; break;
-    case DravikMoved: c = Dravik; break;
-    case BoulderFallingMoved: c = BoulderFalling; break;
-    case DiamondStationaryMoved: c = DiamondStationary; break;
-    case DiamondFallingMoved: c = DiamondFalling; break;
-    case AmoebaMoved: c = Amoeba; break;
-    case ClockTaken: c = Dirt; break;
-    case DravikInExitMoved: c = DravikInExit; break;
-    case VertExpWallMoved: c = VertExpWall; break;
-    case BothDirExpWallMoved: c = BothDirExpWall; break;
-    case WallFallingFallingMoved: c = WallFallingFalling; break;
-    case AcidMoved: c = Acid; break;
-    case BombFallingMoved: c = BombFalling; break;
-    case AltFireflyMovedRight: c = AltFireflyRight; break;
-    case AltFireflyMovedDown: c = AltFireflyDown; break;
-    case AltButterflyMovedDown: c = AltButterflyDown; break;
-    case AltButterflyMovedRight: c = AltButterflyRight; break;
-    case DravikWithBombMoved: c = DravikWithBomb; break;
+    // Markers turn back into their base code, stages into the next stage.
+    case HorizExpWallMoved:
+    case FireflyMovedRight:
+    case FireflyMovedDown:
+    case ButterflyMovedDown:
+    case ButterflyMovedRight:
+    case DravikMoved:
+    case BoulderFallingMoved:
+    case DiamondStationaryMoved:
+    case DiamondFallingMoved:
+    case AmoebaMoved:
+    case ClockTaken:
+    case DravikInExitMoved:
+    case VertExpWallMoved:
+    case BothDirExpWallMoved:
+    case WallFallingFallingMoved:
+    case AcidMoved:
+    case BombFallingMoved:
+    case AltFireflyMovedRight:
+    case AltFireflyMovedDown:
+    case AltButterflyMovedDown:
+    case AltButterflyMovedRight:
+    case DravikWithBombMoved:
+    case ExplosionMoved:
+    case Explosion:
+    case Explosion2:
+    case Explosion3:
+    case DiamondBirthMoved:
+    case DiamondBirth:
+    case DiamondBirth2:
+    case DiamondBirth3:
+    case SolidBombDetonateMoved:
+    case SolidBombExplMoved:
+    case SolidBombExpl:
+    case SolidBombExpl2:
+    case SolidBombExpl3:
+    case BombIgnitedMoved:
+    case BombIgnited:
+    case BombIgnited2:
+    case BombIgnited3:
+    case BombIgnited4:
+    case BombIgnited5:
+    case BombExplMoved:
+    case BombExpl:
+    case BombExpl2: c = kNextCode[code]; break;
     case BoulderPushed: PushedMarkerRule(a, BoulderStationary, BoulderFalling); break;
     case BombSolidPushed: PushedMarkerRule(a, BombSolid, BombFalling); break;
 
-    // Stage sequences.
+    // The ends of the stage sequences.
     case ExplodeRegular: RegularBlast(a); break;
-    case ExplosionMoved: c = Explosion; break;
-    case Explosion: c = Explosion2; break;
-    case Explosion2: c = Explosion3; break;
-    case Explosion3: c = Explosion4; break;
     case Explosion4: c = ElementChoice(p_.RegularExplosion); break;
     case ExplodeToDiamonds: ButterflyBlast(a); break;
-    case DiamondBirthMoved: c = DiamondBirth; break;
-    case DiamondBirth: c = DiamondBirth2; break;
-    case DiamondBirth2: c = DiamondBirth3; break;
-    case DiamondBirth3: c = DiamondBirth4; break;
     case DiamondBirth4: c = ElementChoice(p_.ButterflyExplosion); break;
-    case SolidBombDetonateMoved: c = SolidBombDetonate; break;
     case SolidBombDetonate: SolidBombBlast(a); break;
-    case SolidBombExplMoved: c = SolidBombExpl; break;
-    case SolidBombExpl: c = SolidBombExpl2; break;
-    case SolidBombExpl2: c = SolidBombExpl3; break;
-    case SolidBombExpl3: c = SolidBombExpl4; break;
     case SolidBombExpl4: c = ElementChoice(p_.SolidBombExplosion); break;
-    case BombIgnitedMoved: c = BombIgnited; break;
-    case BombIgnited: c = BombIgnited2; break;
-    case BombIgnited2: c = BombIgnited3; break;
-    case BombIgnited3: c = BombIgnited4; break;
-    case BombIgnited4: c = BombIgnited5; break;
-    case BombIgnited5: c = BombIgnited6; break;
     case BombIgnited6: IgnitedBombBlast(a); break;
-    case BombExplMoved: c = BombExpl; break;
-    case BombExpl: c = BombExpl2; break;
-    case BombExpl2: c = BombExpl3; break;
     case BombExpl3: c = ElementChoice(p_.BombExplosion); break;
 
     // Dravik, the entrance and the exit.

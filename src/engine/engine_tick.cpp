@@ -356,20 +356,6 @@ void Engine::Step(int a, Element code) {
   }
 }
 
-namespace {
-
-// A resting object at a that can neither fall nor roll; at(i) reads cell i as the rules do.
-// Branch-free: whether a cell rests is a coin toss in a busy cave.
-template <typename At>
-bool StaysPut(At at, int a, int w) {
-  const Element below = at(a + w);
-  const bool leftShut = (at(a - 1) != Space) | (at(a + w - 1) != Space);
-  const bool rightShut = (at(a + 1) != Space) | (at(a + w + 1) != Space);
-  return kResting[at(a)] & (kHolds[below] | (kRoundForRest[below] & leftShut & rightShut));
-}
-
-}  // namespace
-
 void Engine::ScanRow(int first, int w) {
   // Busy caves mix cells with and without a rule at random, so a test per cell mispredicts
   // often; a mask of the row's cells that can act is walked instead. Resting boulders and
@@ -390,27 +376,19 @@ void Engine::ScanRow(int first, int w) {
     pending &= ~(row.resting & (down.holds | (down.round & shut)));
   }
 
-  // Rows whose neighbours all lie inside the grid read them directly.
-  const Element* grid = g_.Cells.data();
-  const bool inside = first > 0 && first + 2 * w < g_.WrapLimit();
-  const auto direct = [grid](int i) { return grid[i]; };
-  const auto wrapped = [this](int i) { return g_.At(i); };
   auto refresh = [&](int k) {
-    const int a = first + k;
-    const bool still = inside ? StaysPut(direct, a, w) : StaysPut(wrapped, a, w);
-    const bool acts = kHasRule[cells[k]] & !still;
-    pending = (pending & ~(std::uint64_t{1} << k)) | (std::uint64_t{acts} << k);
+    pending = (pending & ~(std::uint64_t{1} << k)) | (std::uint64_t{kHasRule[cells[k]]} << k);
   };
   while (pending != 0) {
     const int i = std::countr_zero(pending);
     pending &= pending - 1;
     // The scan already holds the code; handing it over shortens the chain to the jump.
     Step(first + i, cells[i]);
-    // Whether a cell acts depends on it, its sides and the three cells below; visiting one
-    // that does not is only wasted time. Of the cells ahead a rule may change the two on its
-    // right and the three below it, and from column 0 the row's last cell; it writes space at
-    // most one cell to its right. So only these two cells, and the last one from column 0, can
-    // have started to act.
+    // Whether a cell acts depends on it, its sides and the three cells below. Of the cells
+    // ahead a rule may change the two on its right and the three below it, and from column 0
+    // the row's last cell; it writes space at most one cell to its right. So only these cells
+    // can have started to act; they are visited if they have a rule at all, since a visit to
+    // one that does not act only does nothing.
     if (i + 1 < w) refresh(i + 1);
     if (i + 2 < w) refresh(i + 2);
     if (i == 0) refresh(w - 1);

@@ -105,14 +105,19 @@ void Engine::CreatureRule(int a, Element code) {
     return;
   }
 
-  // Whether the way is free is a coin toss in a busy cave, so the outcome is chosen without
-  // branching: the turn in place is a "move" to its own cell that keeps its move value.
+  // Whether the way is free is a coin toss in a busy cave, so the outcome is picked by index
+  // rather than by branching: the turn in place is a "move" to its own cell that keeps its move
+  // value.
   const int f0 = choice.tryFacing[0], f1 = choice.tryFacing[1];
   const int t0 = n[f0], t1 = n[f1];
-  const bool free0 = cells[t0] == Space, free1 = cells[t1] == Space;
-  const int t = free0 ? t0 : free1 ? t1 : a;
-  const Element to = free0 ? choice.tryCode[0] : free1 ? choice.tryCode[1] : choice.turnCode;
-  const std::uint8_t move = free0 ? kMoveValue[f0] : free1 ? kMoveValue[f1] : g_.MoveMap[a];
+  const int blocked0 = cells[t0] != Space, blocked1 = cells[t1] != Space;
+  const int pick = blocked0 * (1 + blocked1);  // 0 first way, 1 second way, 2 turn
+  const int targets[3] = {t0, t1, a};
+  const Element codes[3] = {choice.tryCode[0], choice.tryCode[1], choice.turnCode};
+  const std::uint8_t moves[3] = {kMoveValue[f0], kMoveValue[f1], g_.MoveMap[a]};
+  const int t = targets[pick];
+  const Element to = codes[pick];
+  const std::uint8_t move = moves[pick];
   cells[a] = Space;
   cells[t] = to;
   g_.MoveMap[t] = move;

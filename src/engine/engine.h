@@ -2,7 +2,8 @@
 // One engine tick: every cell visited once in reading order, each rule applied in place.
 // The rules live in one file per element family; CellStep dispatches to them. Ahead of the scan
 // in its own row a rule may write only the two cells on its right, or from column 0 the row's
-// last cell (its wrapped below-left); ScanRow relies on that.
+// last cell (its wrapped below-left); in the next row only the three cells below it; and it
+// writes space nowhere ahead but on its right or straight below. ScanRow relies on that.
 
 #include "core/cave_grid.h"
 #include "core/cave_set.h"

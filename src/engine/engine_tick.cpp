@@ -7,6 +7,7 @@
 #endif
 
 #include "engine/engine.h"
+#include "engine/resting.h"
 
 namespace krattle {
 
@@ -29,31 +30,159 @@ constexpr std::array<bool, 256> MakeRuleTable() {
 }
 constexpr std::array<bool, 256> kHasRule = MakeRuleTable();
 
-// One bit per cell of the row, set where the cell has a rule.
-std::uint64_t RuleMask(const Element* cells, int w) {
-  std::uint64_t mask = 0;
+// Resting boulders and diamonds: on most supports they stay put whatever their sides hold.
+constexpr std::array<bool, 256> MakeRestingTable() {
+  std::array<bool, 256> t{};
+  t[BoulderStationary] = t[DiamondStationary] = true;
+  return t;
+}
+constexpr std::array<bool, 256> kResting = MakeRestingTable();
+
+// A resting object on one of these stays put: no fall, no roll, no slime draw.
+constexpr std::array<bool, 256> MakeHoldsTable() {
+  std::array<bool, 256> t{};
+  for (int c = 0; c < 256; ++c) t[c] = c != Space && c != Slime && !kRoundForRest[c];
+  return t;
+}
+constexpr std::array<bool, 256> kHolds = MakeHoldsTable();
+
+// Codes with a rule, or rare enough in a cave that a visit that does nothing costs less than
+// telling them apart: the scan visits these.
+constexpr CodeRange kNeverActs[] = {{0, 2}, {5, 7}, {46, 48}, {60, 61}, {81, 89}, {117, 255}};
+
+// Per cell of the scanned row, one bit each: may act, rests (boulder or diamond), is space.
+struct RowBits {
+  std::uint64_t visit = 0, resting = 0, space = 0;
+};
+// Per cell of the row below: is space, is round for a resting object, holds it (see kHolds).
+struct BelowBits {
+  std::uint64_t space = 0, round = 0, holds = 0;
+};
+
 #if defined(__SSE2__)
-  // Sixteen cells at a time; the last block overlaps the one before when w is not a multiple
-  // of sixteen, which only sets the same bits twice.
+std::uint64_t Bits(__m128i m) {
+  return std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(m))};
+}
+__m128i Eq(__m128i c, Element e) {
+  return _mm_cmpeq_epi8(c, _mm_set1_epi8(static_cast<char>(e)));
+}
+// Sixteen cells at a time; the last block overlaps the one before when w is not a multiple of
+// sixteen, which only sets the same bits twice.
+template <typename Block>
+void ForBlocks(const Element* cells, int w, Block block) {
+  for (int at = 0; at < w; at += 16) {
+    if (at > w - 16) at = w - 16;
+    block(_mm_loadu_si128(reinterpret_cast<const __m128i*>(cells + at)), at);
+  }
+}
+#endif
+
+RowBits ClassifyRow(const Element* cells, int w) {
+  RowBits b;
+#if defined(__SSE2__)
   if (w >= 16) {
-    for (int at = 0; at < w; at += 16) {
-      if (at > w - 16) at = w - 16;
-      const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cells + at));
-      __m128i none = _mm_setzero_si128();
-      for (const CodeRange& r : kNoRule) {
+    ForBlocks(cells, w, [&](__m128i c, int at) {
+      __m128i never = _mm_setzero_si128();
+      for (const CodeRange& r : kNeverActs) {
         const __m128i x = _mm_sub_epi8(c, _mm_set1_epi8(static_cast<char>(r.lo)));
         const __m128i span = _mm_set1_epi8(static_cast<char>(r.hi - r.lo));
-        none = _mm_or_si128(none, _mm_cmpeq_epi8(_mm_min_epu8(x, span), x));
+        never = _mm_or_si128(never, _mm_cmpeq_epi8(_mm_min_epu8(x, span), x));
       }
-      const auto rules = static_cast<std::uint16_t>(~_mm_movemask_epi8(none));
-      mask |= std::uint64_t{rules} << at;
-    }
-    return mask;
+      b.visit |= (~Bits(never) & 0xffff) << at;
+      b.resting |= Bits(_mm_or_si128(Eq(c, BoulderStationary), Eq(c, DiamondStationary))) << at;
+      b.space |= Bits(Eq(c, Space)) << at;
+    });
+    return b;
   }
 #endif
-  for (int i = 0; i < w; ++i) mask |= std::uint64_t{kHasRule[cells[i]]} << i;
-  return mask;
+  for (int i = 0; i < w; ++i) {
+    const Element c = cells[i];
+    b.visit |= std::uint64_t{kHasRule[c]} << i;
+    b.resting |= std::uint64_t{kResting[c]} << i;
+    b.space |= std::uint64_t{c == Space} << i;
+  }
+  return b;
 }
+
+BelowBits ClassifyBelow(const Element* cells, int w) {
+  BelowBits b;
+#if defined(__SSE2__)
+  if (w >= 16) {
+    ForBlocks(cells, w, [&](__m128i c, int at) {
+      __m128i round = _mm_setzero_si128();
+      for (Element e : {Wall, BoulderStationary, DiamondStationary, BombSolid, BombGlued,
+                        BoulderGlued, DiamondGlued})
+        round = _mm_or_si128(round, Eq(c, e));
+      const __m128i space = Eq(c, Space);
+      b.space |= Bits(space) << at;
+      b.round |= Bits(round) << at;
+      const __m128i acts = _mm_or_si128(_mm_or_si128(space, round), Eq(c, Slime));
+      b.holds |= (~Bits(acts) & 0xffff) << at;
+    });
+    return b;
+  }
+#endif
+  for (int i = 0; i < w; ++i) {
+    const Element c = cells[i];
+    b.space |= std::uint64_t{c == Space} << i;
+    b.round |= std::uint64_t{kRoundForRest[c]} << i;
+    b.holds |= std::uint64_t{kHolds[c]} << i;
+  }
+  return b;
+}
+
+// Codes whose whole rule is to turn into one other code: markers back into their base code,
+// explosion and birth stages into the next stage. One case for all keeps the dispatch's targets
+// few.
+constexpr std::array<Element, 256> MakeNextCode() {
+  std::array<Element, 256> t{};
+  t[HorizExpWallMoved] = HorizExpWall;
+  t[FireflyMovedRight] = FireflyRight;
+  t[FireflyMovedDown] = FireflyDown;
+  t[ButterflyMovedDown] = ButterflyDown;
+  t[ButterflyMovedRight] = ButterflyRight;
+  t[DravikMoved] = Dravik;
+  t[BoulderFallingMoved] = BoulderFalling;
+  t[DiamondStationaryMoved] = DiamondStationary;
+  t[DiamondFallingMoved] = DiamondFalling;
+  t[AmoebaMoved] = Amoeba;
+  t[ClockTaken] = Dirt;
+  t[DravikInExitMoved] = DravikInExit;
+  t[VertExpWallMoved] = VertExpWall;
+  t[BothDirExpWallMoved] = BothDirExpWall;
+  t[WallFallingFallingMoved] = WallFallingFalling;
+  t[AcidMoved] = Acid;
+  t[BombFallingMoved] = BombFalling;
+  t[AltFireflyMovedRight] = AltFireflyRight;
+  t[AltFireflyMovedDown] = AltFireflyDown;
+  t[AltButterflyMovedDown] = AltButterflyDown;
+  t[AltButterflyMovedRight] = AltButterflyRight;
+  t[DravikWithBombMoved] = DravikWithBomb;
+  t[ExplosionMoved] = Explosion;
+  t[Explosion] = Explosion2;
+  t[Explosion2] = Explosion3;
+  t[Explosion3] = Explosion4;
+  t[DiamondBirthMoved] = DiamondBirth;
+  t[DiamondBirth] = DiamondBirth2;
+  t[DiamondBirth2] = DiamondBirth3;
+  t[DiamondBirth3] = DiamondBirth4;
+  t[SolidBombDetonateMoved] = SolidBombDetonate;
+  t[SolidBombExplMoved] = SolidBombExpl;
+  t[SolidBombExpl] = SolidBombExpl2;
+  t[SolidBombExpl2] = SolidBombExpl3;
+  t[SolidBombExpl3] = SolidBombExpl4;
+  t[BombIgnitedMoved] = BombIgnited;
+  t[BombIgnited] = BombIgnited2;
+  t[BombIgnited2] = BombIgnited3;
+  t[BombIgnited3] = BombIgnited4;
+  t[BombIgnited4] = BombIgnited5;
+  t[BombIgnited5] = BombIgnited6;
+  t[BombExplMoved] = BombExpl;
+  t[BombExpl] = BombExpl2;
+  t[BombExpl2] = BombExpl3;
+  return t;
+}
+constexpr auto kNextCode = MakeNextCode();
 
 }  // namespace
 
@@ -106,62 +235,62 @@ void Engine::EngineTick() {
 void Engine::Step(int a, Element code) {
   Element& c = g_.Cells[a];
   switch (code) {
-    // Markers only turn back into their base code.
-    case HorizExpWallMoved: c = HorizExpWall; break;
-    case FireflyMovedRight: c = FireflyRight; break;
-    case FireflyMovedDown: c = FireflyDown; break;
-    case ButterflyMovedDown: c = ButterflyDown; break;
-    case ButterflyMovedRight: c = ButterflyRight; break;
-    case DravikMoved: c = Dravik; break;
-    case BoulderFallingMoved: c = BoulderFalling; break;
-    case DiamondStationaryMoved: c = DiamondStationary; break;
-    case DiamondFallingMoved: c = DiamondFalling; break;
-    case AmoebaMoved: c = Amoeba; break;
-    case ClockTaken: c = Dirt; break;
-    case DravikInExitMoved: c = DravikInExit; break;
-    case VertExpWallMoved: c = VertExpWall; break;
-    case BothDirExpWallMoved: c = BothDirExpWall; break;
-    case WallFallingFallingMoved: c = WallFallingFalling; break;
-    case AcidMoved: c = Acid; break;
-    case BombFallingMoved: c = BombFalling; break;
-    case AltFireflyMovedRight: c = AltFireflyRight; break;
-    case AltFireflyMovedDown: c = AltFireflyDown; break;
-    case AltButterflyMovedDown: c = AltButterflyDown; break;
-    case AltButterflyMovedRight: c = AltButterflyRight; break;
-    case DravikWithBombMoved: c = DravikWithBomb; break;
+    // Markers turn back into their base code, stages into the next stage.
+    case HorizExpWallMoved:
+    case FireflyMovedRight:
+    case FireflyMovedDown:
+    case ButterflyMovedDown:
+    case ButterflyMovedRight:
+    case DravikMoved:
+    case BoulderFallingMoved:
+    case DiamondStationaryMoved:
+    case DiamondFallingMoved:
+    case AmoebaMoved:
+    case ClockTaken:
+    case DravikInExitMoved:
+    case VertExpWallMoved:
+    case BothDirExpWallMoved:
+    case WallFallingFallingMoved:
+    case AcidMoved:
+    case BombFallingMoved:
+    case AltFireflyMovedRight:
+    case AltFireflyMovedDown:
+    case AltButterflyMovedDown:
+    case AltButterflyMovedRight:
+    case DravikWithBombMoved:
+    case ExplosionMoved:
+    case Explosion:
+    case Explosion2:
+    case Explosion3:
+    case DiamondBirthMoved:
+    case DiamondBirth:
+    case DiamondBirth2:
+    case DiamondBirth3:
+    case SolidBombDetonateMoved:
+    case SolidBombExplMoved:
+    case SolidBombExpl:
+    case SolidBombExpl2:
+    case SolidBombExpl3:
+    case BombIgnitedMoved:
+    case BombIgnited:
+    case BombIgnited2:
+    case BombIgnited3:
+    case BombIgnited4:
+    case BombIgnited5:
+    case BombExplMoved:
+    case BombExpl:
+    case BombExpl2: c = kNextCode[code]; break;
     case BoulderPushed: PushedMarkerRule(a, BoulderStationary, BoulderFalling); break;
     case BombSolidPushed: PushedMarkerRule(a, BombSolid, BombFalling); break;
 
-    // Stage sequences.
+    // The ends of the stage sequences.
     case ExplodeRegular: RegularBlast(a); break;
-    case ExplosionMoved: c = Explosion; break;
-    case Explosion: c = Explosion2; break;
-    case Explosion2: c = Explosion3; break;
-    case Explosion3: c = Explosion4; break;
     case Explosion4: c = ElementChoice(p_.RegularExplosion); break;
     case ExplodeToDiamonds: ButterflyBlast(a); break;
-    case DiamondBirthMoved: c = DiamondBirth; break;
-    case DiamondBirth: c = DiamondBirth2; break;
-    case DiamondBirth2: c = DiamondBirth3; break;
-    case DiamondBirth3: c = DiamondBirth4; break;
     case DiamondBirth4: c = ElementChoice(p_.ButterflyExplosion); break;
-    case SolidBombDetonateMoved: c = SolidBombDetonate; break;
     case SolidBombDetonate: SolidBombBlast(a); break;
-    case SolidBombExplMoved: c = SolidBombExpl; break;
-    case SolidBombExpl: c = SolidBombExpl2; break;
-    case SolidBombExpl2: c = SolidBombExpl3; break;
-    case SolidBombExpl3: c = SolidBombExpl4; break;
     case SolidBombExpl4: c = ElementChoice(p_.SolidBombExplosion); break;
-    case BombIgnitedMoved: c = BombIgnited; break;
-    case BombIgnited: c = BombIgnited2; break;
-    case BombIgnited2: c = BombIgnited3; break;
-    case BombIgnited3: c = BombIgnited4; break;
-    case BombIgnited4: c = BombIgnited5; break;
-    case BombIgnited5: c = BombIgnited6; break;
     case BombIgnited6: IgnitedBombBlast(a); break;
-    case BombExplMoved: c = BombExpl; break;
-    case BombExpl: c = BombExpl2; break;
-    case BombExpl2: c = BombExpl3; break;
     case BombExpl3: c = ElementChoice(p_.BombExplosion); break;
 
     // Dravik, the entrance and the exit.
@@ -229,9 +358,24 @@ void Engine::Step(int a, Element code) {
 
 void Engine::ScanRow(int first, int w) {
   // Busy caves mix cells with and without a rule at random, so a test per cell mispredicts
-  // often; a mask of the row's rule cells is walked instead.
+  // often; a mask of the row's cells that can act is walked instead. Resting boulders and
+  // diamonds that can neither fall nor roll are left out of it.
   const Element* cells = g_.Cells.data() + first;
-  std::uint64_t pending = RuleMask(cells, w);
+  const RowBits row = ClassifyRow(cells, w);
+  std::uint64_t pending = row.visit;
+  if (row.resting != 0) {
+    const BelowBits down = ClassifyBelow(g_.Cells.data() + g_.Safe(first + w), w);
+    const std::uint64_t all = (std::uint64_t{1} << w) - 1;
+    const auto spaceAt = [&](int i) { return std::uint64_t{g_.At(i) == Space}; };
+    // Space beside each cell and beside the cell below it, the row's ends read as the rules do.
+    const std::uint64_t spaceL = ((row.space << 1) & all) | spaceAt(first - 1);
+    const std::uint64_t spaceR = (row.space >> 1) | (spaceAt(first + w) << (w - 1));
+    const std::uint64_t spaceBL = ((down.space << 1) & all) | spaceAt(first + w - 1);
+    const std::uint64_t spaceBR = (down.space >> 1) | (spaceAt(first + 2 * w) << (w - 1));
+    const std::uint64_t shut = ~(spaceL & spaceBL) & ~(spaceR & spaceBR);
+    pending &= ~(row.resting & (down.holds | (down.round & shut)));
+  }
+
   auto refresh = [&](int k) {
     pending = (pending & ~(std::uint64_t{1} << k)) | (std::uint64_t{kHasRule[cells[k]]} << k);
   };
@@ -240,8 +384,11 @@ void Engine::ScanRow(int first, int w) {
     pending &= pending - 1;
     // The scan already holds the code; handing it over shortens the chain to the jump.
     Step(first + i, cells[i]);
-    // Only these cells of the row ahead can have changed: a rule writes at most two cells to
-    // its right (a push), and the cell below-left of column 0 is the last one of its own row.
+    // Whether a cell acts depends on it, its sides and the three cells below. Of the cells
+    // ahead a rule may change the two on its right and the three below it, and from column 0
+    // the row's last cell; it writes space at most one cell to its right. So only these cells
+    // can have started to act; they are visited if they have a rule at all, since a visit to
+    // one that does not act only does nothing.
     if (i + 1 < w) refresh(i + 1);
     if (i + 2 < w) refresh(i + 2);
     if (i == 0) refresh(w - 1);

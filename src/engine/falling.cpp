@@ -1,20 +1,13 @@
 #include <array>
 
 #include "engine/engine.h"
+#include "engine/resting.h"
 
 namespace krattle {
 
 namespace {
 
 // What a resting boulder or diamond rolls off.
-constexpr std::array<bool, 256> MakeRoundForRest() {
-  std::array<bool, 256> t{};
-  for (Element c : {Wall, BoulderStationary, DiamondStationary, BombSolid, BombGlued, BoulderGlued,
-                    DiamondGlued})
-    t[c] = true;
-  return t;
-}
-constexpr auto kRoundForRest = MakeRoundForRest();
 bool RoundForRest(Element c) {
   return kRoundForRest[c];
 }

@@ -54,6 +54,18 @@ TEST(Rolling, LeftWinsThenRightThenStay) {
   EXPECT_EQ(e.At(6, 4), BoulderStationary);
 }
 
+// The butterfly, scanned first, moves away and frees the boulder's left side within the tick.
+TEST(Rolling, SideFreedEarlierInTheTickLetsTheBoulderRoll) {
+  TestCave c;
+  c.Paint(5, 4, {"  qo.", ".. w."});
+  c.Start();
+  c.Tick();
+  EXPECT_EQ(c.At(6, 4), ButterflyLeft);
+  EXPECT_EQ(c.At(7, 4), BoulderFalling);
+  EXPECT_EQ(c.MoveAt(7, 4), 3);
+  EXPECT_EQ(c.At(8, 4), Space);
+}
+
 TEST(Rolling, FallingBoulderThatCannotRollLands) {
   TestCave c;
   c.Paint(5, 4, {".O.", ".*.", "..."});

@@ -67,7 +67,9 @@ IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& b
     left -= std::size_t(n);
   }
   // Only root may hand the file back to its owner; for anyone else the file was theirs anyway.
+  // Best effort: a set whose owner cannot be kept is still worth saving.
   if (exists && ::geteuid() == 0 && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+    // nothing to undo
   }
   // Without the flush a crash right after the rename could leave an empty file behind.
   bool written = ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;

@@ -164,8 +164,8 @@ void Game::ChooseCave(int cave, int level) {
 void Game::ChooseCaveSet() {
   StopLoopedSounds();
   // The editor stores its fields and asks about unsaved changes here once it exists.
-  const auto chosen =
-      io_.Ask.OpenFile({"Open cave set", programDir_ / "Levels", "Krattle Caves *.kcv|*.kcv"});
+  const auto chosen = io_.Ask.OpenFile({texts_.Get(TextId::ProgramOpenCaveSet),
+                                        programDir_ / "Levels", "Krattle Caves *.kcv|*.kcv"});
   if (chosen) LoadCaveSet(*chosen);
 }
 

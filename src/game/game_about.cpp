@@ -10,11 +10,8 @@ Form AboutForm(const Texts& texts) {
   form.Id = "THelpForm";
   form.Caption = texts.Get(TextId::MenuInfo);
   form.Add(LabelField("ProgramLabel", "Krattle " KRATTLE_VERSION));
-  form.Add(
-      LabelField("CreditsLabel",
-                 "Made by the Krattle developers: program, caves, pictures, sounds and music."));
-  form.Add(LabelField("KeysLabel",
-                      "Arrow keys move, Space or Ctrl snaps, P pauses, Escape gives up a life."));
+  form.Add(LabelField("CreditsLabel", texts.Get(TextId::ProgramAboutCredits)));
+  form.Add(LabelField("KeysLabel", texts.Get(TextId::ProgramAboutKeys)));
   form.Add(ButtonField("CloseButton", texts.Get(TextId::MenuClose)));
   form.OnClick = [](Form& f, FormField& button) {
     if (button.Id == "CloseButton") f.Close();

@@ -6,9 +6,9 @@
 namespace krattle {
 
 void Game::EnterHighScoreName() {
-  const std::string prompt = "Your score of " + std::to_string(flow_.PendingHighScore) +
-                             " makes the table.\nType your name (up to " +
-                             std::to_string(MaxNameLength) + " characters) and press Enter.";
+  const std::string prompt =
+      texts_.Format(TextId::ProgramHighScorePrompt,
+                    {std::to_string(flow_.PendingHighScore), std::to_string(MaxNameLength)});
   const auto name = io_.Ask.InputText(texts_.Get(TextId::MenuHighScore), prompt, MaxNameLength);
   // Closing the dialog keeps the table as it was; the score waits for the next game over.
   if (!name) return;

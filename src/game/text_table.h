@@ -162,4 +162,25 @@
   X(GeneratorInitialItem, "Generator", "InitialItem", "Initial item")
 
 // Texts of this program that no language file names.
-#define KRATTLE_PROGRAM_TEXTS(X) X(ProgramAbout, "Program", "About", "About Krattle")
+#define KRATTLE_PROGRAM_TEXTS(X)                                                                \
+  X(ProgramAbout, "Program", "About", "About Krattle")                                          \
+  X(ProgramAboutCredits, "Program", "AboutCredits",                                             \
+    "Made by the Krattle developers: program, caves, pictures, sounds and music.")              \
+  X(ProgramAboutKeys, "Program", "AboutKeys",                                                   \
+    "Arrow keys move, Space or Ctrl snaps, P pauses, Escape gives up a life.")                  \
+  X(ProgramYes, "Program", "Yes", "Yes")                                                        \
+  X(ProgramNo, "Program", "No", "No")                                                           \
+  X(ProgramOk, "Program", "OK", "OK")                                                           \
+  X(ProgramCancel, "Program", "Cancel", "Cancel")                                               \
+  X(ProgramOpen, "Program", "Open", "Open")                                                     \
+  X(ProgramSave, "Program", "Save", "Save")                                                     \
+  X(ProgramOpenCaveSet, "Program", "OpenCaveSet", "Open cave set")                              \
+  X(ProgramFileName, "Program", "FileName", "File name")                                        \
+  X(ProgramFilesOfType, "Program", "FilesOfType", "Files of type: %1")                          \
+  X(ProgramReplaceFile, "Program", "ReplaceFile",                                               \
+    "%1 already exists.\nDo you want to replace it?")                                           \
+  X(ProgramHighScorePrompt, "Program", "HighScorePrompt",                                       \
+    "Your score of %1 makes the table.\nType your name (up to %2 characters) and press Enter.") \
+  X(ProgramNameCount, "Program", "NameCount", "%1 / %2 characters")                             \
+  X(ProgramNameRefused, "Program", "NameRefused",                                               \
+    "\"%1\" cannot be stored in the table: names keep plain letters, digits and signs.")

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -60,6 +61,8 @@ class Texts {
  public:
   Texts();
   const std::string& Get(TextId id) const { return texts_[static_cast<std::size_t>(id)]; }
+  // The text with %1, %2, ... replaced by the arguments in order.
+  std::string Format(TextId id, std::initializer_list<std::string_view> args) const;
   void Set(TextId id, std::string text);
 
  private:

@@ -80,6 +80,7 @@ int App::Open(const AppOptions& options) {
 
   PlatformServices services{canvas_, keys_, sound_, music_, dialogs_, window_, assets_};
   game_ = std::make_unique<Game>(services);
+  dialogs_.SetTexts(&game_->Text());
   StartupOptions start;
   start.ProgramDir = options.ProgramDir.empty() ? ExecutableDir() : options.ProgramDir;
   start.Args = options.Args;

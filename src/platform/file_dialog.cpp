@@ -119,13 +119,13 @@ std::optional<fs::path> ImGuiDialogs::FileDialog(const FileRequest& request, boo
 
   RunModal(request.Title + "##file", [&]() -> bool {
     if (confirmOverwrite) {
-      WarningText(std::string(name.Text) + " already exists.\nDo you want to replace it?");
-      if (ImGui::Button("Yes", ImVec2(80, 0)) || KeyPressed(ImGuiKey_Enter)) {
+      WarningText(Text().Format(TextId::ProgramReplaceFile, {name.Text}));
+      if (ImGui::Button(T(TextId::ProgramYes), ImVec2(80, 0)) || KeyPressed(ImGuiKey_Enter)) {
         result = dir / name.Text;
         return true;
       }
       ImGui::SameLine();
-      if (ImGui::Button("No", ImVec2(80, 0)) || KeyPressed(ImGuiKey_Escape))
+      if (ImGui::Button(T(TextId::ProgramNo), ImVec2(80, 0)) || KeyPressed(ImGuiKey_Escape))
         confirmOverwrite = false;
       return false;
     }
@@ -159,8 +159,8 @@ std::optional<fs::path> ImGuiDialogs::FileDialog(const FileRequest& request, boo
       if (c >= 32) name.Typed += Utf8(c);
     if (!ImGui::IsAnyItemActive()) ImGui::SetKeyboardFocusHere();
     ImGui::SetNextItemWidth(380);
-    ImGui::InputText("File name", name.Text, sizeof name.Text, ImGuiInputTextFlags_CallbackAlways,
-                     NameField::Callback, &name);
+    ImGui::InputText(T(TextId::ProgramFileName), name.Text, sizeof name.Text,
+                     ImGuiInputTextFlags_CallbackAlways, NameField::Callback, &name);
     // Asked of the keyboard, not the field: an Enter in the frame the field takes the focus back
     // would otherwise be lost.
     const bool enterKey = EnterPressed();
@@ -176,10 +176,14 @@ std::optional<fs::path> ImGuiDialogs::FileDialog(const FileRequest& request, boo
       return false;
     }
     picked = picked || enterKey;
-    ImGui::TextDisabled("Files of type: %s", filter.substr(0, filter.find('|')).c_str());
-    if (ImGui::Button(save ? "Save" : "Open", ImVec2(80, 0))) picked = true;
+    ImGui::TextDisabled(
+        "%s",
+        Text().Format(TextId::ProgramFilesOfType, {filter.substr(0, filter.find('|'))}).c_str());
+    if (ImGui::Button(T(save ? TextId::ProgramSave : TextId::ProgramOpen), ImVec2(80, 0)))
+      picked = true;
     ImGui::SameLine();
-    if (ImGui::Button("Cancel", ImVec2(80, 0)) || KeyPressed(ImGuiKey_Escape)) return true;
+    if (ImGui::Button(T(TextId::ProgramCancel), ImVec2(80, 0)) || KeyPressed(ImGuiKey_Escape))
+      return true;
     if (!picked || name.Text[0] == '\0') return false;
     std::string chosen = name.Text;
     if (save && !ext.empty() && fs::path(chosen).extension() != ext) chosen += ext;

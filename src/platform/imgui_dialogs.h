@@ -7,6 +7,7 @@
 #include <map>
 
 #include "game/platform.h"
+#include "game/texts.h"
 #include "platform/event_feed.h"
 #include "platform/sdl_window.h"
 
@@ -31,6 +32,8 @@ class ImGuiDialogs : public Dialogs {
   bool QuitRequested() const { return quit_; }
   // False before ImGui is set up (start-up errors then go to a plain SDL message box).
   void SetReady(bool ready) { ready_ = ready; }
+  // The program's texts, once the game holds them; until then the built-in ones.
+  void SetTexts(const Texts* texts) { texts_ = texts; }
   // How many dialogs have been shown, for tests that check a command opened one.
   int Shown() const { return shown_; }
   // Where the next file dialog for this filter opens, once a file has been chosen with it.
@@ -44,6 +47,8 @@ class ImGuiDialogs : public Dialogs {
   // close box (shown when `closeBox` is given) clears *closeBox.
   void RunModal(const std::string& title, const std::function<bool()>& body,
                 bool* closeBox = nullptr);
+  const Texts& Text() const;
+  const char* T(TextId id) const { return Text().Get(id).c_str(); }
   DialogAnswer Ask(const std::string& text, const std::string& title, bool cancel);
   std::optional<std::filesystem::path> FileDialog(const FileRequest& request, bool save);
 
@@ -53,6 +58,7 @@ class ImGuiDialogs : public Dialogs {
   // The folder each kind of file was last chosen in, where its dialog opens next time.
   std::map<std::string, std::filesystem::path> lastFolder_;
   int shown_ = 0;
+  const Texts* texts_ = nullptr;
   bool quit_ = false;
   bool ready_ = false;
 };

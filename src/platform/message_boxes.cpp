@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/dialog_widgets.h"
@@ -14,12 +15,14 @@ DialogAnswer ImGuiDialogs::Ask(const std::string& text, const std::string& title
   DialogAnswer answer = cancel ? DialogAnswer::Cancel : DialogAnswer::No;
   RunModal(title + "##ask", [&] {
     WarningText(text);
-    if (ImGui::Button("Yes", ImVec2(80, 0))) return answer = DialogAnswer::Yes, true;
+    if (ImGui::Button(T(TextId::ProgramYes), ImVec2(80, 0)))
+      return answer = DialogAnswer::Yes, true;
     ImGui::SameLine();
-    if (ImGui::Button("No", ImVec2(80, 0))) return answer = DialogAnswer::No, true;
+    if (ImGui::Button(T(TextId::ProgramNo), ImVec2(80, 0))) return answer = DialogAnswer::No, true;
     if (cancel) {
       ImGui::SameLine();
-      if (ImGui::Button("Cancel", ImVec2(80, 0))) return answer = DialogAnswer::Cancel, true;
+      if (ImGui::Button(T(TextId::ProgramCancel), ImVec2(80, 0)))
+        return answer = DialogAnswer::Cancel, true;
     }
     if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape))) return true;
     return false;
@@ -42,7 +45,7 @@ void ImGuiDialogs::Message(const std::string& text, const std::string& title) {
   }
   RunModal(title + "##msg", [&] {
     WarningText(text);
-    return ImGui::Button("OK", ImVec2(80, 0)) ||
+    return ImGui::Button(T(TextId::ProgramOk), ImVec2(80, 0)) ||
            ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Enter)) ||
            ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape));
   });
@@ -79,18 +82,18 @@ std::optional<std::string> ImGuiDialogs::InputText(const std::string& title,
                      PrintableAsciiOnly, &refused);
     const bool enter = EnterPressed();
     ImGui::SetWindowFontScale(1.0f);
-    ImGui::TextDisabled("%d / %d characters", static_cast<int>(std::strlen(buffer.data())),
-                        maxLength);
+    const std::string count =
+        Text().Format(TextId::ProgramNameCount,
+                      {std::to_string(std::strlen(buffer.data())), std::to_string(maxLength)});
+    ImGui::TextDisabled("%s", count.c_str());
     if (refused != 0) {
-      ImGui::TextColored(ImVec4(1.0f, 0.8f, 0.1f, 1.0f),
-                         "\"%s\" cannot be stored in the table: names keep plain letters, "
-                         "digits and signs.",
-                         Utf8(refused).c_str());
+      const std::string why = Text().Format(TextId::ProgramNameRefused, {Utf8(refused)});
+      ImGui::TextColored(ImVec4(1.0f, 0.8f, 0.1f, 1.0f), "%s", why.c_str());
     }
     ImGui::Spacing();
-    const bool ok = ImGui::Button("OK", ImVec2(80, 0));
+    const bool ok = ImGui::Button(T(TextId::ProgramOk), ImVec2(80, 0));
     ImGui::SameLine();
-    const bool cancel = ImGui::Button("Cancel", ImVec2(80, 0));
+    const bool cancel = ImGui::Button(T(TextId::ProgramCancel), ImVec2(80, 0));
     if (enter || ok) {
       result = std::string(buffer.data());
       return true;

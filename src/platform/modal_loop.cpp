@@ -33,6 +33,11 @@ std::string Utf8(ImWchar c) {
   return out;
 }
 
+const Texts& ImGuiDialogs::Text() const {
+  static const Texts builtIn;  // start-up errors come before the game holds its texts
+  return texts_ ? *texts_ : builtIn;
+}
+
 bool EnterPressed() {
   return KeyPressed(ImGuiKey_Enter) || KeyPressed(ImGuiKey_KeyPadEnter);
 }

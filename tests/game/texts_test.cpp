@@ -82,9 +82,19 @@ TEST(TextTable, FindsOnlyWhatALanguageFileMayName) {
   EXPECT_EQ(FindTextId("Menu", "Highscore"), std::nullopt);
   EXPECT_EQ(FindTextId("Editor", "HighScore"), std::nullopt);
   EXPECT_EQ(FindTextId("Menu", "About"), std::nullopt);
-  const TextRow& about = TextInfo(TextId::ProgramAbout);
-  EXPECT_EQ(FindTextId(about.Section, about.Key), std::nullopt);
-  EXPECT_EQ(TextCount, LanguageTextCount + 1);
+  for (std::size_t i = LanguageTextCount; i < TextCount; ++i)
+    EXPECT_EQ(FindTextId(TextRows[i].Section, TextRows[i].Key), std::nullopt) << TextRows[i].Key;
+}
+
+TEST(Texts, FormatFillsNumberedPlacesAndLeavesTheRest) {
+  Texts texts;
+  EXPECT_EQ(texts.Format(TextId::ProgramHighScorePrompt, {"550", "20"}),
+            "Your score of 550 makes the table.\nType your name (up to 20 characters) and press "
+            "Enter.");
+  // A translation may put the places in another order, or leave one out.
+  texts.Set(TextId::ProgramNameCount, "%2 max, %1 so far, 100% sure, %3 none");
+  EXPECT_EQ(texts.Format(TextId::ProgramNameCount, {"4", "20"}),
+            "20 max, 4 so far, 100% sure, %3 none");
 }
 
 TEST(Texts, SetReplacesOneEntryOnly) {

@@ -14,12 +14,12 @@ std::filesystem::path Beside(const std::filesystem::path& dir, const std::filesy
 }  // namespace
 
 void Game::Fatal(const std::string& text) {
-  io_.Ask.Message(text, "Krattle");
+  io_.Ask.Message(text, texts_.Get(TextId::ProgramTitle));
   quit_ = true;
 }
 
-bool Game::LoadWithFallback(std::filesystem::path& configured, const char* fallback,
-                            const char* what, AssetKind kind) {
+bool Game::LoadWithFallback(std::filesystem::path& configured, const char* fallback, TextId what,
+                            AssetKind kind) {
   auto load = [&](const std::filesystem::path& p) {
     const auto full = Beside(programDir_, p);
     if (kind == AssetKind::Fonts) return io_.Assets.LoadFonts(full);
@@ -35,7 +35,7 @@ bool Game::LoadWithFallback(std::filesystem::path& configured, const char* fallb
     return true;
   }
   // Halting without a word leaves the player guessing; say which files failed and why.
-  Fatal(std::string("Cannot load the ") + what + ".\n" + first + "\n" + error);
+  Fatal(texts_.Format(TextId::ProgramCannotLoad, {texts_.Get(what), first, error}));
   return false;
 }
 
@@ -60,9 +60,11 @@ bool Game::Creation(const StartupOptions& options) {
   settings_.Muted = soundOff == 1;
   menu_.MuteChecked = settings_.Muted;
 
-  if (!LoadWithFallback(paths_.Fonts, "data/Krattle/Fonts.kgf", "font set", AssetKind::Fonts))
+  if (!LoadWithFallback(paths_.Fonts, "data/Krattle/Fonts.kgf", TextId::ProgramFontSet,
+                        AssetKind::Fonts))
     return false;
-  if (!LoadWithFallback(paths_.Sounds, "data/Krattle/Sounds.kwv", "sound set", AssetKind::Sounds))
+  if (!LoadWithFallback(paths_.Sounds, "data/Krattle/Sounds.kwv", TextId::ProgramSoundSet,
+                        AssetKind::Sounds))
     return false;
 
   bool fromCommandLine = false;
@@ -74,7 +76,8 @@ bool Game::Creation(const StartupOptions& options) {
       setPath = options.Args[0];
     } else {
       // A mistyped name would otherwise end in a title screen that ignores every key.
-      io_.Ask.Message("Cannot open the cave set: " + why + ".", "Krattle");
+      io_.Ask.Message(texts_.Format(TextId::ProgramCannotOpenSet, {why}),
+                      texts_.Get(TextId::ProgramTitle));
     }
   }
   // The very first start has nothing remembered: the set that comes with the program.
@@ -91,7 +94,8 @@ bool Game::Creation(const StartupOptions& options) {
     } else {
       // A file that passed the size test but cannot be read is reported; the title screen
       // comes up without a set instead of ending the program.
-      io_.Ask.Message("Cannot read " + setPath.string() + ": " + r.Message, "Krattle");
+      io_.Ask.Message(texts_.Format(TextId::ProgramCannotReadSet, {setPath.native(), r.Message}),
+                      texts_.Get(TextId::ProgramTitle));
     }
   }
 
@@ -137,7 +141,8 @@ bool Game::LoadCaveSet(const std::filesystem::path& path) {
   auto fresh = std::make_unique<CaveSet>();
   const CaveSetResult r = ReadCaveSet(path, *fresh);
   if (!r.Ok()) {
-    io_.Ask.Message("Cannot read " + path.string() + ": " + r.Message, "Krattle");
+    io_.Ask.Message(texts_.Format(TextId::ProgramCannotReadSet, {path.native(), r.Message}),
+                    texts_.Get(TextId::ProgramTitle));
     return false;
   }
   UseCaveSet(*fresh, path);
@@ -177,10 +182,10 @@ void Game::LoadGraphicsSets() {
   const bool big = view_.ZoomMode == 2;
   view_.TileSize = big ? 40 : 32;
   if (big) {
-    if (!LoadWithFallback(paths_.Graph40, "data/Krattle/40x40.kgf", "40-pixel tile set",
+    if (!LoadWithFallback(paths_.Graph40, "data/Krattle/40x40.kgf", TextId::ProgramTiles40,
                           AssetKind::Tiles))
       return;
-  } else if (!LoadWithFallback(paths_.Graph32, "data/Krattle/32x32.kgf", "32-pixel tile set",
+  } else if (!LoadWithFallback(paths_.Graph32, "data/Krattle/32x32.kgf", TextId::ProgramTiles32,
                                AssetKind::Tiles)) {
     return;
   }

@@ -141,7 +141,7 @@ class Game : public EngineHost {
   bool AnyDemo() const;
   void Click() { PlaySound(waves::Click); }
   enum class AssetKind { Tiles, Fonts, Sounds };
-  bool LoadWithFallback(std::filesystem::path& configured, const char* fallback, const char* what,
+  bool LoadWithFallback(std::filesystem::path& configured, const char* fallback, TextId what,
                         AssetKind kind);
   void Fatal(const std::string& text);
 

@@ -42,10 +42,8 @@ void Game::SaveSetIgnoringErrors() {
   }
   if (saveFailureShown_) return;
   saveFailureShown_ = true;
-  io_.Ask.Message("The cave set cannot be saved: " + r.Message +
-                      ".\nThe game goes on, but high scores and the position reached are lost "
-                      "when the program ends.",
-                  "Krattle");
+  io_.Ask.Message(texts_.Format(TextId::ProgramCannotSaveSet, {r.Message}),
+                  texts_.Get(TextId::ProgramTitle));
 }
 
 void Game::StartCave() {

@@ -168,6 +168,17 @@
     "Made by the Krattle developers: program, caves, pictures, sounds and music.")              \
   X(ProgramAboutKeys, "Program", "AboutKeys",                                                   \
     "Arrow keys move, Space or Ctrl snaps, P pauses, Escape gives up a life.")                  \
+  X(ProgramTitle, "Program", "Title", "Krattle")                                                \
+  X(ProgramFontSet, "Program", "FontSet", "font set")                                           \
+  X(ProgramSoundSet, "Program", "SoundSet", "sound set")                                        \
+  X(ProgramTiles32, "Program", "Tiles32", "32-pixel tile set")                                  \
+  X(ProgramTiles40, "Program", "Tiles40", "40-pixel tile set")                                  \
+  X(ProgramCannotLoad, "Program", "CannotLoad", "Cannot load the %1.\n%2\n%3")                  \
+  X(ProgramCannotOpenSet, "Program", "CannotOpenSet", "Cannot open the cave set: %1.")          \
+  X(ProgramCannotReadSet, "Program", "CannotReadSet", "Cannot read %1: %2")                     \
+  X(ProgramCannotSaveSet, "Program", "CannotSaveSet",                                           \
+    "The cave set cannot be saved: %1.\nThe game goes on, but high scores and the position "    \
+    "reached are lost when the program ends.")                                                  \
   X(ProgramYes, "Program", "Yes", "Yes")                                                        \
   X(ProgramNo, "Program", "No", "No")                                                           \
   X(ProgramOk, "Program", "OK", "OK")                                                           \

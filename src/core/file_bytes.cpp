@@ -36,18 +36,30 @@ IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& b
   auto fail = [&](const std::string& what) {
     return IoResult::Fail("cannot write \"" + path.native() + "\": " + what);
   };
+  // The rename would replace a link with a plain file and leave the file it names unchanged;
+  // a dangling link still names where the file is to be made.
+  fs::path target = path;
+  for (int hops = 0;; ++hops) {
+    struct stat link {};
+    if (::lstat(target.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) break;
+    if (hops == 40) return fail(std::strerror(ELOOP));
+    std::error_code ec;
+    const fs::path next = fs::read_symlink(target, ec);
+    if (ec) return fail(ec.message());
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
   // The rename would replace a file the user has protected (or cannot write at all); root passes
   // access() for any file, so the owner's write bit counts too.
   struct stat old {};
-  const bool exists = ::stat(path.c_str(), &old) == 0;
-  if (exists && ((old.st_mode & S_IWUSR) == 0 || ::access(path.c_str(), W_OK) != 0))
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
     return IoResult::Fail("\"" + path.native() + "\" is read-only");
   // A replaced file keeps its permissions; mkstemp makes the file private, and a new set is an
   // ordinary document.
   const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
-  const fs::path dir = path.parent_path();
+  const fs::path dir = target.parent_path();
   std::string tmpl =
-      (dir.empty() ? fs::path(".") : dir).string() + "/." + path.filename().string() + ".XXXXXX";
+      (dir.empty() ? fs::path(".") : dir).string() + "/." + target.filename().string() + ".XXXXXX";
   std::vector<char> name(tmpl.begin(), tmpl.end());
   name.push_back('\0');
   int fd = mkstemp(name.data());
@@ -82,7 +94,7 @@ IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& b
     ::unlink(name.data());
     return fail(std::strerror(err));
   }
-  if (std::rename(name.data(), path.c_str()) != 0) {
+  if (std::rename(name.data(), target.c_str()) != 0) {
     int err = errno;
     ::unlink(name.data());
     return fail(std::strerror(err));

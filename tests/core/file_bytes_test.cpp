@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -13,7 +14,8 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path FreshDir(const std::string& name) {
-  const fs::path dir = fs::temp_directory_path() / ("krattle-bytes-" + name);
+  const fs::path dir =
+      fs::temp_directory_path() / ("krattle-bytes-" + name + "-" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;
@@ -71,6 +73,34 @@ TEST(WriteFileBytes, AReplacedFileKeepsItsPermissionsAndANewOneIsADocument) {
     EXPECT_EQ(ModeOf(file), mode) << std::oct << mode;
     EXPECT_EQ(ReadBack(file), (std::vector<std::uint8_t>{2, 3}));
   }
+  fs::remove_all(dir);
+}
+
+TEST(WriteFileBytes, SavingThroughALinkWritesTheFileItNamesAndKeepsTheLink) {
+  const fs::path dir = FreshDir("links");
+  fs::create_directories(dir / "real");
+  const fs::path file = dir / "real" / "Set.kcv";
+  ASSERT_TRUE(WriteFileBytes(file, {1}).Ok);
+  // A relative link to a relative link: each is resolved from its own folder.
+  fs::create_symlink("real/Set.kcv", dir / "first.kcv");
+  fs::create_symlink("first.kcv", dir / "second.kcv");
+  ASSERT_TRUE(WriteFileBytes(dir / "second.kcv", {2, 3}).Ok);
+  EXPECT_TRUE(fs::is_symlink(dir / "first.kcv"));
+  EXPECT_TRUE(fs::is_symlink(dir / "second.kcv"));
+  EXPECT_EQ(ReadBack(file), (std::vector<std::uint8_t>{2, 3}));
+  EXPECT_EQ(FilesIn(dir / "real"), 1);
+
+  // A dangling link makes the file it names.
+  fs::create_symlink(dir / "real" / "Later.kcv", dir / "later.kcv");
+  ASSERT_TRUE(WriteFileBytes(dir / "later.kcv", {4}).Ok);
+  EXPECT_TRUE(fs::is_symlink(dir / "later.kcv"));
+  EXPECT_EQ(ReadBack(dir / "real" / "Later.kcv"), (std::vector<std::uint8_t>{4}));
+
+  // A loop is refused, and the links stay.
+  fs::create_symlink("loop-b", dir / "loop-a");
+  fs::create_symlink("loop-a", dir / "loop-b");
+  EXPECT_FALSE(WriteFileBytes(dir / "loop-a", {5}).Ok);
+  EXPECT_TRUE(fs::is_symlink(dir / "loop-a"));
   fs::remove_all(dir);
 }
 

@@ -14,6 +14,19 @@ namespace krattle {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// ".NAME." before the six random characters; NAME is shortened so that the temporary still fits
+// where NAME itself fits.
+std::string TemporaryPrefix(const std::string& fileName) {
+  constexpr std::size_t kNameMax = 255, kAdded = 8;
+  std::string prefix = ".";
+  prefix.append(fileName, 0, kNameMax - kAdded);
+  return prefix + ".";
+}
+
+}  // namespace
+
 IoResult ReadFileBytes(const fs::path& path, std::uint64_t maxBytes,
                        std::vector<std::uint8_t>& out) {
   const std::string name = "\"" + path.native() + "\"";
@@ -58,8 +71,8 @@ IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& b
   // ordinary document.
   const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
   const fs::path dir = target.parent_path();
-  std::string tmpl =
-      (dir.empty() ? fs::path(".") : dir).string() + "/." + target.filename().string() + ".XXXXXX";
+  const std::string tmpl = (dir.empty() ? fs::path(".") : dir).native() + "/" +
+                           TemporaryPrefix(target.filename().native()) + "XXXXXX";
   std::vector<char> name(tmpl.begin(), tmpl.end());
   name.push_back('\0');
   int fd = mkstemp(name.data());

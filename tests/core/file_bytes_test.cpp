@@ -104,5 +104,20 @@ TEST(WriteFileBytes, SavingThroughALinkWritesTheFileItNamesAndKeepsTheLink) {
   fs::remove_all(dir);
 }
 
+TEST(WriteFileBytes, AFileWithTheLongestNameCanBeSaved) {
+  const fs::path dir = FreshDir("long");
+  for (std::size_t length : {247u, 248u, 255u}) {
+    const fs::path file = dir / (std::string(length - 4, 'n') + ".kcv");
+    const IoResult r = WriteFileBytes(file, {7, 8});
+    ASSERT_TRUE(r.Ok) << length << ": " << r.Message;
+    EXPECT_EQ(ReadBack(file), (std::vector<std::uint8_t>{7, 8}));
+    ASSERT_TRUE(WriteFileBytes(file, {9}).Ok) << length;
+    EXPECT_EQ(ReadBack(file), (std::vector<std::uint8_t>{9}));
+    fs::remove(file);
+    EXPECT_EQ(FilesIn(dir), 0);
+  }
+  fs::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace krattle::testing

@@ -3,9 +3,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <memory>
 #include <system_error>
@@ -23,6 +25,30 @@ std::string TemporaryPrefix(const std::string& fileName) {
   std::string prefix = ".";
   prefix.append(fileName, 0, kNameMax - kAdded);
   return prefix + ".";
+}
+
+// A save that was killed leaves its temporary behind; the next save of the same file clears it.
+// Only exact matches of the pattern, and only old ones: a fresh one may belong to a save still
+// running in another process.
+void RemoveStaleTemporaries(const fs::path& dir, const std::string& prefix) {
+  constexpr std::size_t kRandom = 6;
+  constexpr time_t kStaleSeconds = 60;
+  const time_t now = ::time(nullptr);
+  std::error_code ec;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().native();
+    if (name.size() != prefix.size() + kRandom || name.compare(0, prefix.size(), prefix) != 0)
+      continue;
+    bool random = true;
+    for (std::size_t i = prefix.size(); i < name.size(); ++i)
+      random = random && std::isalnum(static_cast<unsigned char>(name[i])) &&
+               static_cast<unsigned char>(name[i]) < 0x80;
+    struct stat st {};
+    if (!random || ::lstat(it->path().c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        now - st.st_mtime < kStaleSeconds)
+      continue;
+    ::unlink(it->path().c_str());
+  }
 }
 
 }  // namespace
@@ -71,8 +97,10 @@ IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& b
   // ordinary document.
   const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
   const fs::path dir = target.parent_path();
-  const std::string tmpl = (dir.empty() ? fs::path(".") : dir).native() + "/" +
-                           TemporaryPrefix(target.filename().native()) + "XXXXXX";
+  const fs::path folder = dir.empty() ? fs::path(".") : dir;
+  const std::string prefix = TemporaryPrefix(target.filename().native());
+  RemoveStaleTemporaries(folder, prefix);
+  const std::string tmpl = folder.native() + "/" + prefix + "XXXXXX";
   std::vector<char> name(tmpl.begin(), tmpl.end());
   name.push_back('\0');
   int fd = mkstemp(name.data());

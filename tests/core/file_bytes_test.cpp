@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -116,6 +118,36 @@ TEST(WriteFileBytes, AFileWithTheLongestNameCanBeSaved) {
     fs::remove(file);
     EXPECT_EQ(FilesIn(dir), 0);
   }
+  fs::remove_all(dir);
+}
+
+void MakeFile(const fs::path& p, bool stale) {
+  std::ofstream(p) << "x";
+  if (!stale) return;
+  const auto hourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  fs::last_write_time(p, hourAgo);
+}
+
+TEST(WriteFileBytes, AStaleTemporaryOfTheSameFileIsClearedAtTheNextSave) {
+  const fs::path dir = FreshDir("stale");
+  const fs::path file = dir / "Set.kcv";
+  ASSERT_TRUE(WriteFileBytes(file, {1}).Ok);
+  MakeFile(dir / ".Set.kcv.a1B2c3", true);
+  // Near misses, a fresh temporary and another file's temporary all stay.
+  const std::vector<std::string> kept{".Set.kcv.a1B2c",  ".Set.kcv.a1B2c3d", "Set.kcv.a1B2c3",
+                                      ".Set.kcv.a1B-c3", ".Set.kcvXa1B2c3",  ".Other.kcv.a1B2c3",
+                                      ".Set.kcv.fresh1"};
+  for (std::size_t i = 0; i < kept.size(); ++i) MakeFile(dir / kept[i], i + 1 != kept.size());
+  fs::create_directory(dir / ".Set.kcv.Folder");
+  fs::last_write_time(dir / ".Set.kcv.Folder",
+                      fs::file_time_type::clock::now() - std::chrono::hours(1));
+
+  ASSERT_TRUE(WriteFileBytes(file, {2}).Ok);
+  EXPECT_FALSE(fs::exists(dir / ".Set.kcv.a1B2c3"));
+  for (const auto& name : kept) EXPECT_TRUE(fs::exists(dir / name)) << name;
+  EXPECT_TRUE(fs::is_directory(dir / ".Set.kcv.Folder"));
+  EXPECT_EQ(ReadBack(file), (std::vector<std::uint8_t>{2}));
+  EXPECT_EQ(FilesIn(dir), 1 + int(kept.size()));
   fs::remove_all(dir);
 }
 

@@ -1,5 +1,6 @@
 #include "core/file_bytes.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -139,6 +140,13 @@ IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& b
     int err = errno;
     ::unlink(name.data());
     return fail(std::strerror(err));
+  }
+  // The rename itself is only durable once the folder is flushed. Some filesystems refuse
+  // flushing a folder; the file is written all the same.
+  const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    (void)::fsync(dirFd);
+    ::close(dirFd);
   }
   return {};
 }

@@ -2,13 +2,28 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
+
+// Which folders were flushed: this test program's own fsync stands in for the C library's.
+namespace {
+std::vector<std::pair<dev_t, ino_t>> gFlushedFolders;
+}
+
+extern "C" int fsync(int fd) {
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode))
+    gFlushedFolders.emplace_back(st.st_dev, st.st_ino);
+  return int(::syscall(SYS_fsync, fd));
+}
 
 namespace krattle::testing {
 namespace {
@@ -148,6 +163,18 @@ TEST(WriteFileBytes, AStaleTemporaryOfTheSameFileIsClearedAtTheNextSave) {
   EXPECT_TRUE(fs::is_directory(dir / ".Set.kcv.Folder"));
   EXPECT_EQ(ReadBack(file), (std::vector<std::uint8_t>{2}));
   EXPECT_EQ(FilesIn(dir), 1 + int(kept.size()));
+  fs::remove_all(dir);
+}
+
+TEST(WriteFileBytes, TheFolderIsFlushedAfterTheRename) {
+  const fs::path dir = FreshDir("flush");
+  struct stat st {};
+  ASSERT_EQ(::stat(dir.c_str(), &st), 0);
+  gFlushedFolders.clear();
+  ASSERT_TRUE(WriteFileBytes(dir / "Set.kcv", {1}).Ok);
+  EXPECT_NE(std::find(gFlushedFolders.begin(), gFlushedFolders.end(),
+                      std::make_pair(st.st_dev, st.st_ino)),
+            gFlushedFolders.end());
   fs::remove_all(dir);
 }
 

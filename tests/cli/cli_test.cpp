@@ -103,6 +103,25 @@ TEST_F(CliTest, AMissingSetIsNamedAsMissing) {
   }
 }
 
+TEST_F(CliTest, APictureThatCannotBeWrittenIsAFailure) {
+  ASSERT_EQ(RunCli("new-set " + Path("s.kcv")).status, 0);
+  const std::string shot = "shot " + Path("s.kcv") + " --cave 0 --level 0 --frames 1 --out ";
+  const std::string sheet = "sheet " + std::string(KRATTLE_BIN_DIR) + "/data/Krattle/Fonts.kgf ";
+  for (const std::string& command : {shot, sheet}) {
+    Result r = RunCli(command + "/dev/full");
+    EXPECT_EQ(r.status, 1) << command;
+    EXPECT_NE(r.err.find("cannot write \"/dev/full\": not a regular file"), std::string::npos)
+        << command << ": " << r.err;
+    r = RunCli(command + Path("ok.png"));
+    EXPECT_EQ(r.status, 0) << command << ": " << r.err;
+    std::ifstream png(Path("ok.png"), std::ios::binary);
+    char head[4] = {};
+    png.read(head, 4);
+    EXPECT_EQ(std::string(head + 1, 3), "PNG") << command;
+    fs::remove(Path("ok.png"));
+  }
+}
+
 TEST_F(CliTest, CavesAreNamedByLetterOrNumber) {
   ASSERT_EQ(RunCli("new-set " + Path("s.kcv")).status, 0);
   const std::string sim = "sim " + Path("s.kcv") + " --level 0 --ticks 3 --cave ";

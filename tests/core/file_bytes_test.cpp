@@ -178,5 +178,20 @@ TEST(WriteFileBytes, TheFolderIsFlushedAfterTheRename) {
   fs::remove_all(dir);
 }
 
+TEST(WriteFileBytes, WhatIsNotARegularFileIsRefusedAndLeftInPlace) {
+  const fs::path dir = FreshDir("special");
+  ASSERT_EQ(::mkfifo((dir / "pipe.png").c_str(), 0644), 0);
+  fs::create_directory(dir / "folder.png");
+  for (const char* name : {"pipe.png", "folder.png"}) {
+    const IoResult r = WriteFileBytes(dir / name, {1});
+    EXPECT_FALSE(r.Ok) << name;
+    EXPECT_NE(r.Message.find("not a regular file"), std::string::npos) << r.Message;
+  }
+  EXPECT_TRUE(fs::is_fifo(dir / "pipe.png"));
+  EXPECT_TRUE(fs::is_directory(dir / "folder.png"));
+  EXPECT_EQ(FilesIn(dir), 0);
+  fs::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace krattle::testing

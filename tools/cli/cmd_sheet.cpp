@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "core/file_bytes.h"
 #include "render/set_file.h"
 
 namespace krattle::cli {
@@ -148,8 +149,19 @@ int SheetCommand(const Args& args) {
       }
     DrawNumber(s, at[n].X, at[n].Y + item.Pic.Height * k + 3, numbers[n]);
   }
-  if (!stbi_write_png(out.c_str(), width, height, 3, s.Rgb.data(), width * 3)) {
-    std::fprintf(stderr, "krattle-cli sheet: cannot write \"%s\"\n", out.c_str());
+  // Encoded in memory and saved whole, so a full disk is reported and never leaves half a PNG.
+  std::vector<std::uint8_t> png;
+  auto append = [](void* to, void* data, int size) {
+    auto* bytes = static_cast<const std::uint8_t*>(data);
+    static_cast<std::vector<std::uint8_t>*>(to)->insert(
+        static_cast<std::vector<std::uint8_t>*>(to)->end(), bytes, bytes + size);
+  };
+  if (!stbi_write_png_to_func(append, &png, width, height, 3, s.Rgb.data(), width * 3)) {
+    std::fprintf(stderr, "krattle-cli sheet: cannot encode the sheet\n");
+    return 1;
+  }
+  if (const IoResult res = WriteFileBytes(out, png); !res.Ok) {
+    std::fprintf(stderr, "krattle-cli sheet: %s\n", res.Message.c_str());
     return 1;
   }
   std::printf("%zu items drawn into %s (%dx%d)\n", list.Items.size(), out.c_str(), width, height);

@@ -10,6 +10,7 @@
 
 #include "commands.h"
 #include "core/cave_set_file.h"
+#include "core/file_bytes.h"
 #include "game/headless_runner.h"
 #include "render/set_assets.h"
 #include "render/software_canvas.h"
@@ -24,7 +25,8 @@ std::filesystem::path ProgramFolder() {
   return ec ? std::filesystem::path(".") : exe.parent_path();
 }
 
-bool WritePng(const std::string& path, const SoftwareCanvas& canvas) {
+// Encoded in memory and saved whole, so a full disk is reported and never leaves half a PNG.
+IoResult WritePng(const std::string& path, const SoftwareCanvas& canvas) {
   std::vector<unsigned char> rgb;
   rgb.reserve(canvas.Frame().size() * 3);
   for (std::uint32_t p : canvas.Frame()) {
@@ -32,8 +34,16 @@ bool WritePng(const std::string& path, const SoftwareCanvas& canvas) {
     rgb.push_back(static_cast<unsigned char>(p >> 8));
     rgb.push_back(static_cast<unsigned char>(p));
   }
-  return stbi_write_png(path.c_str(), canvas.Width(), canvas.Height(), 3, rgb.data(),
-                        canvas.Width() * 3) != 0;
+  std::vector<std::uint8_t> png;
+  auto append = [](void* to, void* data, int size) {
+    auto* bytes = static_cast<const std::uint8_t*>(data);
+    static_cast<std::vector<std::uint8_t>*>(to)->insert(
+        static_cast<std::vector<std::uint8_t>*>(to)->end(), bytes, bytes + size);
+  };
+  if (!stbi_write_png_to_func(append, &png, canvas.Width(), canvas.Height(), 3, rgb.data(),
+                              canvas.Width() * 3))
+    return IoResult::Fail("cannot encode the picture for \"" + path + "\"");
+  return WriteFileBytes(path, png);
 }
 
 }  // namespace
@@ -110,8 +120,8 @@ int ShotCommand(const Args& args) {
   if (!title) game.Start();
   runner->SetScript(script.Actions);
   runner->Frames(frames);
-  if (!WritePng(out, canvas)) {
-    std::fprintf(stderr, "krattle-cli shot: cannot write %s\n", out.c_str());
+  if (const IoResult res = WritePng(out, canvas); !res.Ok) {
+    std::fprintf(stderr, "krattle-cli shot: %s\n", res.Message.c_str());
     return 1;
   }
   return 0;

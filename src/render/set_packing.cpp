@@ -98,6 +98,8 @@ std::string NumberedFileName(int n, SetKind kind) {
 fs::path DefaultUnpackFolder(const fs::path& programDir, const fs::path& setFile) {
   const std::string name = setFile.filename().string();
   const std::string base = name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
+  // These would name Unpack itself or a folder above it.
+  if (base.empty() || base == "." || base == "..") return {};
   return programDir / "Unpack" / base;
 }
 

@@ -17,7 +17,8 @@ SetKind SetKindOf(const std::filesystem::path& file);
 // "000.bmp", "017.wav": three digits from 0.
 std::string NumberedFileName(int n, SetKind kind);
 
-// programDir/Unpack/<file name without its last four characters>.
+// programDir/Unpack/<file name without its last four characters>; empty when what is left is
+// "", "." or "..".
 std::filesystem::path DefaultUnpackFolder(const std::filesystem::path& programDir,
                                           const std::filesystem::path& setFile);
 

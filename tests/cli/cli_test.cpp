@@ -122,6 +122,20 @@ TEST_F(CliTest, APictureThatCannotBeWrittenIsAFailure) {
   }
 }
 
+TEST_F(CliTest, UnpackNeedsAFolderNameFromTheFileName) {
+  const std::string fonts = std::string(KRATTLE_BIN_DIR) + "/data/Krattle/Fonts.kgf";
+  for (const std::string name : {".kgf", "..kgf", "...kgf"}) {
+    fs::copy_file(fonts, dir_ / name);
+    const Result r = RunCli("unpack " + Path(name));
+    EXPECT_EQ(r.status, 1) << name;
+    EXPECT_NE(r.err.find("leaves no folder name; choose one with --into DIR"), std::string::npos)
+        << name << ": " << r.err;
+    EXPECT_EQ(RunCli("unpack " + Path(name) + " --into " + Path("out")).status, 0) << name;
+    EXPECT_TRUE(fs::exists(dir_ / "out" / "000.bmp")) << name;
+    fs::remove_all(dir_ / "out");
+  }
+}
+
 TEST_F(CliTest, CavesAreNamedByLetterOrNumber) {
   ASSERT_EQ(RunCli("new-set " + Path("s.kcv")).status, 0);
   const std::string sim = "sim " + Path("s.kcv") + " --level 0 --ticks 3 --cave ";

@@ -29,6 +29,10 @@ TEST(Packing, KindFollowsTheExactExtension) {
   EXPECT_EQ(NumberedFileName(7, SetKind::Pictures), "007.bmp");
   EXPECT_EQ(NumberedFileName(28, SetKind::Waves), "028.wav");
   EXPECT_EQ(DefaultUnpackFolder("/game", "/x/Sounds.kwv"), fs::path("/game/Unpack/Sounds"));
+  EXPECT_EQ(DefaultUnpackFolder("/game", "/x/a.kgf"), fs::path("/game/Unpack/a"));
+  EXPECT_EQ(DefaultUnpackFolder("/game", "/x/...kgf.kgf"), fs::path("/game/Unpack/...kgf"));
+  for (const char* name : {"/x/.kgf", "/x/..kgf", "/x/...kgf", "...kwv"})
+    EXPECT_EQ(DefaultUnpackFolder("/game", name), fs::path()) << name;
 }
 
 TEST(Packing, UnpackThenPackGivesBackTheSameTileSet) {

@@ -49,7 +49,15 @@ int UnpackCommand(const Args& args) {
                  file.c_str());
     return 1;
   }
-  if (into.empty()) into = DefaultUnpackFolder(ProgramFolder(), file);
+  if (into.empty()) {
+    into = DefaultUnpackFolder(ProgramFolder(), file);
+    if (into.empty()) {
+      std::fprintf(stderr,
+                   "krattle-cli unpack: \"%s\" leaves no folder name; choose one with --into DIR\n",
+                   file.c_str());
+      return 1;
+    }
+  }
   SdlMediaCodec codec;
   PackResult res = UnpackSet(file, into, codec);
   if (!res.Io.Ok) {

@@ -88,12 +88,12 @@ IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& b
     if (ec) return fail(ec.message());
     target = next.is_absolute() ? next : target.parent_path() / next;
   }
-  // The rename would replace a file the user has protected (or cannot write at all); root passes
-  // access() for any file, so the owner's write bit counts too.
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   // A device, pipe or folder would be replaced by a plain file rather than written to.
   if (exists && !S_ISREG(old.st_mode)) return fail("not a regular file");
+  // The rename would replace a file the user has protected (or cannot write at all); root passes
+  // access() for any file, so the owner's write bit counts too.
   if (exists && ((old.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0))
     return IoResult::Fail("\"" + path.native() + "\" is read-only");
   // A replaced file keeps its permissions; mkstemp makes the file private, and a new set is an

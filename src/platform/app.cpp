@@ -4,7 +4,6 @@
 #include <imgui_impl_sdl.h>
 #include <imgui_impl_sdlrenderer.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -103,11 +102,11 @@ bool App::Step() {
   // run frames of its own.
   const MenuCommand command = std::exchange(pending_, MenuCommand::None);
   RunCommand(command);
-  if (quit_ || game_->QuitRequested() || dialogs_.QuitRequested()) return false;
+  if (Ending()) return false;
   PumpEvents();
-  if (quit_ || game_->QuitRequested() || dialogs_.QuitRequested()) return false;
+  if (Ending()) return false;
   GameWork();
-  if (game_->QuitRequested()) return false;
+  if (Ending()) return false;
   DrawFrame();
   if (!options_.Screenshot.empty() && frames_ >= options_.Frames) return false;
   SDL_RenderPresent(window_.Renderer());

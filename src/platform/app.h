@@ -52,6 +52,7 @@ class App {
   SdlWindow& Window() { return window_; }
 
  private:
+  bool Ending() const { return quit_ || game_->QuitRequested() || dialogs_.QuitRequested(); }
   void PumpEvents();
   void HandleEvent(const SDL_Event& ev);
   void RunCommand(MenuCommand command);

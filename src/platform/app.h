@@ -55,7 +55,7 @@ class App {
   bool Ending() const { return quit_ || game_->QuitRequested() || dialogs_.QuitRequested(); }
   void PumpEvents();
   void HandleEvent(const SDL_Event& ev);
-  void RunCommand(MenuCommand command);
+  void HandleMouse(const SDL_Event& ev);
   void GameWork();
   void DrawFrame();
   bool FinishMeasuring();
@@ -74,6 +74,9 @@ class App {
   AppOptions options_;
   MenuFrame menu_;
   MenuCommand pending_ = MenuCommand::None;
+  bool closeAsked_ = false;     // the close box, answered between frames like a menu command
+  bool panelTyping_ = false;    // an edit of the editor's panel holds the keys
+  bool dropEditFocus_ = false;  // a key typed into an edit acted as a command
   // The pointer as the last motion event left it, while it is inside the window.
   bool pointerInside_ = false;
   float pointerX_ = 0, pointerY_ = 0;

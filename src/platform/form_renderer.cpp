@@ -2,6 +2,7 @@
 
 #include <imgui.h>
 
+#include <cstdint>
 #include <cstdio>
 
 namespace krattle {
@@ -37,6 +38,49 @@ bool DrawFileName(Form& form, const FormField& f) {
   return choose;
 }
 
+// Only digits reach an edit: the keys that step caves, levels and the palette, and T, act as
+// commands instead (the window passes them to the game).
+int DigitsOnly(ImGuiInputTextCallbackData* data) {
+  return data->EventChar < '0' || data->EventChar > '9' ? 1 : 0;
+}
+
+void DrawUpDownEdit(Form& form, const FormField& f) {
+  ImGui::AlignTextToFramePadding();
+  ImGui::TextUnformatted(f.Caption.c_str());
+  ImGui::SameLine();
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%s", f.Text.c_str());
+  const int room = f.MaxLength > 0 && f.MaxLength < 15 ? f.MaxLength + 1 : 16;
+  ImGui::SetNextItemWidth(static_cast<float>(8 * room + 2));
+  if (ImGui::InputText(("##" + f.Id).c_str(), buffer, static_cast<std::size_t>(room),
+                       ImGuiInputTextFlags_CallbackCharFilter, DigitsOnly))
+    form.SetText(f.Id, buffer);
+  ImGui::SameLine(0, 2);
+  if (ImGui::SmallButton(("-##" + f.UpDownId).c_str())) form.Step(f.Id, -1);
+  ImGui::SameLine(0, 2);
+  if (ImGui::SmallButton(("+##" + f.UpDownId).c_str())) form.Step(f.Id, 1);
+}
+
+void DrawLabel(const FormField& f) {
+  const std::string& text = f.Text.empty() ? f.Caption : f.Text;
+  if (f.Colour < 0) {
+    ImGui::TextUnformatted(text.c_str());
+    return;
+  }
+  // White on the label's colour reads on any background.
+  const ImVec2 size = ImGui::CalcTextSize(text.c_str());
+  const ImVec2 pad = ImGui::GetStyle().FramePadding;
+  const ImVec2 at = ImGui::GetCursorScreenPos();
+  const auto c = static_cast<std::uint32_t>(f.Colour);
+  ImGui::GetWindowDrawList()->AddRectFilled(
+      at, ImVec2(at.x + size.x + 2 * pad.x, at.y + size.y + 2 * pad.y),
+      IM_COL32((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF, 255), 3.0f);
+  ImGui::SetCursorScreenPos(ImVec2(at.x + pad.x, at.y + pad.y));
+  ImGui::TextUnformatted(text.c_str());
+  ImGui::SetCursorScreenPos(ImVec2(at.x + size.x + 2 * pad.x, at.y));
+  ImGui::Dummy(ImVec2(0, size.y + 2 * pad.y));
+}
+
 }  // namespace
 
 std::string DrawFormFields(Form& form) {
@@ -45,12 +89,11 @@ std::string DrawFormFields(Form& form) {
   for (std::size_t i = 0; i < form.Fields.size() && form.IsOpen(); ++i) {
     const FormField f = form.Fields[i];
     if (!f.Visible) continue;
-    if (f.SameLine) ImGui::SameLine();
+    if (f.SameLine) ImGui::SameLine(0, f.Kind == FieldKind::UpDownEdit ? 14.0f : -1.0f);
     ImGui::BeginDisabled(!f.Enabled);
     switch (f.Kind) {
-      case FieldKind::Label:
-        ImGui::TextUnformatted((f.Text.empty() ? f.Caption : f.Text).c_str());
-        break;
+      case FieldKind::Label: DrawLabel(f); break;
+      case FieldKind::UpDownEdit: DrawUpDownEdit(form, f); break;
       case FieldKind::Integer: {
         int v = f.Value;
         ImGui::SetNextItemWidth(140);
@@ -67,7 +110,8 @@ std::string DrawFormFields(Form& form) {
         if (DrawFileName(form, f)) chooser = f.Id;
         break;
       case FieldKind::Button:
-        if (ImGui::Button(Label(f).c_str(), ImVec2(90, 0))) form.Click(f.Id);
+        if (ImGui::Button(Label(f).c_str(), ImVec2(static_cast<float>(f.Width), 0)))
+          form.Click(f.Id);
         break;
     }
     ImGui::EndDisabled();

@@ -1,0 +1,81 @@
+#pragma once
+// The cave editor: a mode of the game's window in which the set in memory is changed. It keeps
+// the editor's own state (the panel, the unsaved-work flag, the palette choice, the rectangle
+// being dragged) and switches the game's screens, menus and set as the editor's commands say.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "game/editor_mode.h"
+#include "game/game.h"
+#include "render/editor_view.h"
+
+namespace krattle {
+
+class Editor : public EditorMode {
+ public:
+  explicit Editor(Game& game);
+
+  // EditorMode.
+  void Enter() override;
+  void Leave() override;
+  void New() override;
+  void Save() override;
+  void SaveAs() override;
+  bool MayLoad() override;
+  void LoadChosen() override;
+  void Loaded() override;
+  void StoreFields() override;
+  void MarkModified() override { modified_ = true; }
+  bool MayClose() override;
+  void Key(int key) override;
+  void Mouse(const MouseEvent& event) override;
+  void RenderFrame(Canvas& canvas) override;
+  Form& Panel() override { return panel_; }
+
+  // Cave and level steps (the panel's buttons and keys): the palette choice goes, and at the
+  // ends nothing moves.
+  void StepCave(int delta);
+  void StepLevel(int delta);
+  void StepPalette(int delta);
+
+  bool Modified() const { return modified_; }
+  int PaletteChoice() const { return palette_; }
+  bool ClipboardValid() const { return clipboardValid_; }
+  const EditorRect& Rect() const { return rect_; }
+  // The slot's nine graphics styles as the editor draws and stores them.
+  const std::array<std::uint8_t, 9>& Styles() const { return styles_; }
+  // The last mouse event on the surface (painting arrives with the next tools).
+  const std::optional<MouseEvent>& LastMouse() const { return lastMouse_; }
+
+ private:
+  int Slot() const;
+  void LoadFields();
+  // Back into the slot, in the set's order, up to the first text that is no number. True when
+  // a stored byte changed.
+  bool StoreFieldsToSlot();
+  void ShowCaveLabel();
+  void ShowSetCaption();
+  // Asks about unsaved work when there is some. True once none is left (saved or given up).
+  bool SettleUnsaved();
+  // Writes the set; a failure is reported and leaves the flag set.
+  bool WriteSet(const std::filesystem::path& path);
+  void OnClick(const FormField& field);
+
+  Game& g_;
+  Form panel_;
+  bool modified_ = false;
+  int palette_ = -1;
+  bool clipboardValid_ = false;
+  EditorRect rect_;
+  std::array<std::uint8_t, 9> styles_{};
+  std::optional<MouseEvent> lastMouse_;
+};
+
+// Gives `game` its editor.
+void AttachEditor(Game& game);
+
+}  // namespace krattle

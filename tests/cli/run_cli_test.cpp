@@ -1,0 +1,89 @@
+// krattle-cli run: a scripted editor session from the command line, checked through sim.
+
+#include "support/run_cli.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "core/cave_set.h"
+#include "core/cave_set_file.h"
+
+namespace krattle::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RunCliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("krattle-run-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    ASSERT_EQ(RunCli("new-set " + Path("base.kcv")).status, 0);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const std::string& name) { return (dir_ / name).string(); }
+  std::string Script(const std::string& text) {
+    std::ofstream(dir_ / "script.txt") << text;
+    return Path("script.txt");
+  }
+  static std::string TimeLine(const std::string& sim) {
+    const auto at = sim.find("\ntime ");
+    return at == std::string::npos ? "" : sim.substr(at + 1, sim.find('\n', at + 1) - at - 1);
+  }
+  fs::path dir_;
+};
+
+}  // namespace
+
+TEST_F(RunCliTest, AnEditorSessionSavesANewSetThatSimPlays) {
+  const std::string script = Script(
+      "key E            # the editor, at cave A level 1\n"
+      "key =\n"
+      "key ]\n"
+      "key ]            # cave B, level 3\n"
+      "field Editor_Edit_Diamonds 5\n"
+      "field Editor_Edit_CaveTime 42\n"
+      "answer file " +
+      Path("new.kcv") +
+      "\n"
+      "menu SaveAs\n"
+      "shot editor.png\n"
+      "close\n");
+  const CliResult r =
+      RunCli("run " + Path("base.kcv") + " --script " + script + " --shot-dir " + dir_.string());
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(fs::exists(dir_ / "editor.png"));
+  CaveSet saved;
+  ASSERT_TRUE(ReadCaveSet(dir_ / "new.kcv", saved).Ok());
+  EXPECT_EQ(saved.A(SlotOf(1, 2), FieldA::Diamonds), 5);
+  EXPECT_EQ(saved.A(SlotOf(1, 2), FieldA::CaveTime), 42);
+  // The old file is untouched, and sim sees the new time in the new one.
+  const std::string before =
+      RunCli("sim " + Path("base.kcv") + " --cave B --level 2 --ticks 1").out;
+  const std::string after = RunCli("sim " + Path("new.kcv") + " --cave B --level 2 --ticks 1").out;
+  EXPECT_NE(TimeLine(before), TimeLine(after));
+}
+
+TEST_F(RunCliTest, AScriptThatGoesWrongNamesItsLineAndFails) {
+  const CliResult r = RunCli("run " + Path("base.kcv") + " --script " +
+                             Script("key E\nupdown Editor_UpDown_Value up\nmenu ExitEditor\n"));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("script.txt:3: the question"), std::string::npos) << r.err;
+  EXPECT_NE(r.out.find("dialog: Editor: Caves are modified."), std::string::npos) << r.out;
+}
+
+TEST_F(RunCliTest, ASetThatCannotBeOpenedEndsTheRunBeforeTheScript) {
+  std::ofstream(dir_ / "bad.kcv") << "nothing";
+  const CliResult r = RunCli("run " + Path("bad.kcv") + " --script " + Script("key E\n"));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("bad.kcv"), std::string::npos) << r.err;
+  EXPECT_EQ(RunCli("run " + Path("base.kcv")).status, 2);
+}
+
+}  // namespace krattle::testing

@@ -1,0 +1,80 @@
+// Scripted sessions: what each command does and how a script that goes wrong is reported.
+
+#include "editor_fixture.h"
+
+namespace krattle::testing {
+
+TEST(ScriptKeys, SdlNamesAndPlainNamesBothWork) {
+  EXPECT_EQ(ScriptKeyByName("Left"), keys::Left);
+  EXPECT_EQ(ScriptKeyByName("return"), keys::Enter);
+  EXPECT_EQ(ScriptKeyByName("Keypad 8"), keys::Numpad8);
+  EXPECT_EQ(ScriptKeyByName("-"), keys::Minus);
+  EXPECT_EQ(ScriptKeyByName("]"), keys::RightBracket);
+  EXPECT_EQ(ScriptKeyByName("t"), keys::Letter('T'));
+  EXPECT_EQ(ScriptKeyByName("Left Ctrl"), keys::Ctrl);
+  EXPECT_EQ(ScriptKeyByName("Hyper"), 0);
+}
+
+TEST_F(EditorTest, ErrorsNameTheLineAndStopTheScript) {
+  EXPECT_EQ(ScriptError("# a comment\n\nframes 2\nfly away\nkey E"),
+            "script:4: unknown command 'fly' (frames, key, hold, mouse, menu, answer, field, "
+            "button, updown, shot, close)");
+  EXPECT_EQ(flow().ScreenMode, smTitle);  // line 5 never ran
+  EXPECT_EQ(ScriptError("key Hyper"), "script:1: unknown key 'Hyper'");
+  EXPECT_EQ(ScriptError("frames -1"), "script:1: frames takes a count of 0..1000000");
+  EXPECT_EQ(ScriptError("hold Left"), "script:1: hold takes a key name and a frame count");
+  EXPECT_EQ(ScriptError("mouse down left 10"), "script:1: mouse takes X and Y in surface pixels");
+  EXPECT_EQ(ScriptError("field Editor_Edit_Value 3"), "script:1: the editor's panel is not shown");
+  EXPECT_EQ(ScriptError("menu Save"), "script:1: the menu item Save is not in the menu now");
+  EXPECT_EQ(ScriptError("menu Teleport"), "script:1: there is no menu item Teleport");
+  EXPECT_EQ(ScriptError("shot x.png"), "script:1: this session cannot write pictures");
+}
+
+TEST_F(EditorTest, ADialogWithoutAQueuedAnswerFailsTheScript) {
+  EXPECT_EQ(ScriptError("key E\nupdown Editor_UpDown_Value up\nmenu ExitEditor"),
+            "script:3: the question \"Editor: Caves are modified. Save changes?\" came up with "
+            "no answer queued");
+  // The unanswered question counted as Cancel: the editor is still open.
+  EXPECT_EQ(flow().ScreenMode, smEditor);
+  EXPECT_EQ(ScriptError("answer no\nmenu Load"),
+            "script:2: the file dialog \"Open cave set\" came up with no answer queued");
+}
+
+TEST_F(EditorTest, AnswersNobodyAskedForAreReported) {
+  EXPECT_EQ(ScriptError("answer yes\nkey E"), "script:2: 1 queued answer(s) were never asked for");
+}
+
+TEST_F(EditorTest, PanelCommandsCheckWhatTheyAreGiven) {
+  Script("key E");
+  EXPECT_EQ(ScriptError("button Editor_Edit_Value"),
+            "script:1: 'Editor_Edit_Value' is not a button");
+  EXPECT_EQ(ScriptError("field Editor_Button_IncCave 3"),
+            "script:1: 'Editor_Button_IncCave' is not an edit");
+  EXPECT_EQ(ScriptError("button Nothing"), "script:1: the panel has no 'Nothing'");
+  // The painting tools' buttons are there but not usable yet.
+  EXPECT_EQ(ScriptError("button Editor_Button_Random"),
+            "script:1: 'Editor_Button_Random' cannot be used now");
+  EXPECT_EQ(ScriptError("updown Editor_UpDown_Value sideways"),
+            "script:1: updown takes an up-down's name and up or down");
+}
+
+TEST_F(EditorTest, NothingRunsAfterTheProgramHasEnded) {
+  EXPECT_EQ(ScriptError("menu Exit\nframes 1"), "script:2: the program has already ended");
+  EXPECT_TRUE(session_->Ended());
+}
+
+TEST_F(EditorTest, HeldKeysMoveDravikAndMouseEventsReachTheEditor) {
+  Script("key E\nmouse down right 41 62");
+  ASSERT_TRUE(editor().LastMouse().has_value());
+  EXPECT_EQ(editor().LastMouse()->What, MouseEvent::Down);
+  EXPECT_EQ(editor().LastMouse()->Button, MouseButton::Right);
+  EXPECT_EQ(editor().LastMouse()->X, 41);
+  EXPECT_EQ(editor().LastMouse()->Y, 62);
+  Script("menu ExitEditor\nkey Space");
+  runner().FramesUntil([&] { return GameProbe::Run(game()).State.PlayerPresent; }, 600);
+  const int column = GameProbe::Run(game()).State.DravikColumn;
+  Script("hold Right 40");
+  EXPECT_GT(GameProbe::Run(game()).State.DravikColumn, column);
+}
+
+}  // namespace krattle::testing

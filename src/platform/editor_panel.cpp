@@ -12,7 +12,7 @@ bool DrawEditorPanel(Form& panel, const SdlWindow& window) {
   ImGui::SetNextWindowPos(ImVec2(0, static_cast<float>(window.PanelTop())));
   ImGui::SetNextWindowSize(ImVec2(static_cast<float>(w), static_cast<float>(window.PanelHeight())));
   ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(6, 5));
-  ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(4, 5));
+  ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(3, 5));
   ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(4, 2));
   ImGui::PushStyleVar(ImGuiStyleVar_WindowRounding, 0);
   const ImGuiWindowFlags flags = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |

@@ -51,7 +51,7 @@ void DrawUpDownEdit(Form& form, const FormField& f) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "%s", f.Text.c_str());
   const int room = f.MaxLength > 0 && f.MaxLength < 15 ? f.MaxLength + 1 : 16;
-  ImGui::SetNextItemWidth(static_cast<float>(8 * room + 2));
+  ImGui::SetNextItemWidth(static_cast<float>(7 * (room - 1) + 10));
   if (ImGui::InputText(("##" + f.Id).c_str(), buffer, static_cast<std::size_t>(room),
                        ImGuiInputTextFlags_CallbackCharFilter, DigitsOnly))
     form.SetText(f.Id, buffer);
@@ -89,7 +89,7 @@ std::string DrawFormFields(Form& form) {
   for (std::size_t i = 0; i < form.Fields.size() && form.IsOpen(); ++i) {
     const FormField f = form.Fields[i];
     if (!f.Visible) continue;
-    if (f.SameLine) ImGui::SameLine(0, f.Kind == FieldKind::UpDownEdit ? 14.0f : -1.0f);
+    if (f.SameLine) ImGui::SameLine(0, f.Kind == FieldKind::UpDownEdit ? 9.0f : -1.0f);
     ImGui::BeginDisabled(!f.Enabled);
     switch (f.Kind) {
       case FieldKind::Label: DrawLabel(f); break;

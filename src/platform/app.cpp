@@ -209,7 +209,8 @@ void App::DrawFrame() {
   // Only the Options menu pauses the game; the others leave the clock and the loops running.
   if (menu_.PausingOpen && !pausingWasOpen) game_->PauseForMenu();
   Form* panel = game_->EditorPanel();
-  panelTyping_ = panel && DrawEditorPanel(*panel, window_);
+  panelRects_.clear();
+  panelTyping_ = panel && DrawEditorPanel(*panel, window_, &panelRects_);
   keys_.SetBlocked(ImGui::GetIO().WantCaptureKeyboard);
   ImGui::Render();
   SDL_SetRenderDrawColor(window_.Renderer(), 0, 0, 0, 255);

@@ -9,6 +9,7 @@
 #include "game/frame_clock.h"
 #include "game/game.h"
 #include "platform/event_feed.h"
+#include "platform/form_renderer.h"
 #include "platform/imgui_dialogs.h"
 #include "platform/main_menu.h"
 #include "platform/sdl_keyboard.h"
@@ -48,6 +49,8 @@ class App {
 
   Game& game() { return *game_; }
   const MenuFrame& LastMenu() const { return menu_; }
+  // Where the editor's panel drew its fields in the last frame (empty outside the editor).
+  const FieldRects& PanelRects() const { return panelRects_; }
   const ImGuiDialogs& Dialogs() const { return dialogs_; }
   SdlWindow& Window() { return window_; }
 
@@ -73,6 +76,7 @@ class App {
   std::unique_ptr<Game> game_;
   AppOptions options_;
   MenuFrame menu_;
+  FieldRects panelRects_;
   MenuCommand pending_ = MenuCommand::None;
   bool closeAsked_ = false;     // the close box, answered between frames like a menu command
   bool panelTyping_ = false;    // an edit of the editor's panel holds the keys

@@ -6,7 +6,7 @@
 
 namespace krattle {
 
-bool DrawEditorPanel(Form& panel, const SdlWindow& window) {
+bool DrawEditorPanel(Form& panel, const SdlWindow& window, FieldRects* where) {
   int w = 0, h = 0;
   SDL_GetRendererOutputSize(window.Renderer(), &w, &h);
   ImGui::SetNextWindowPos(ImVec2(0, static_cast<float>(window.PanelTop())));
@@ -20,7 +20,7 @@ bool DrawEditorPanel(Form& panel, const SdlWindow& window) {
                                  ImGuiWindowFlags_NoBringToFrontOnFocus;
   bool typing = false;
   if (ImGui::Begin("Editor_Panel", nullptr, flags)) {
-    DrawFormFields(panel);
+    DrawFormFields(panel, where);
     typing = ImGui::IsAnyItemActive() && ImGui::IsWindowFocused();
   }
   ImGui::End();

@@ -44,7 +44,13 @@ int DigitsOnly(ImGuiInputTextCallbackData* data) {
   return data->EventChar < '0' || data->EventChar > '9' ? 1 : 0;
 }
 
-void DrawUpDownEdit(Form& form, const FormField& f) {
+void Record(FieldRects* where, const std::string& id) {
+  if (!where) return;
+  const ImVec2 a = ImGui::GetItemRectMin(), b = ImGui::GetItemRectMax();
+  (*where)[id] = MenuRect{a.x, a.y, b.x - a.x, b.y - a.y};
+}
+
+void DrawUpDownEdit(Form& form, const FormField& f, FieldRects* where) {
   ImGui::AlignTextToFramePadding();
   ImGui::TextUnformatted(f.Caption.c_str());
   ImGui::SameLine();
@@ -55,10 +61,13 @@ void DrawUpDownEdit(Form& form, const FormField& f) {
   if (ImGui::InputText(("##" + f.Id).c_str(), buffer, static_cast<std::size_t>(room),
                        ImGuiInputTextFlags_CallbackCharFilter, DigitsOnly))
     form.SetText(f.Id, buffer);
+  Record(where, f.Id);
   ImGui::SameLine(0, 2);
   if (ImGui::SmallButton(("-##" + f.UpDownId).c_str())) form.Step(f.Id, -1);
+  Record(where, f.UpDownId + "-");
   ImGui::SameLine(0, 2);
   if (ImGui::SmallButton(("+##" + f.UpDownId).c_str())) form.Step(f.Id, 1);
+  Record(where, f.UpDownId + "+");
 }
 
 void DrawLabel(const FormField& f) {
@@ -83,7 +92,7 @@ void DrawLabel(const FormField& f) {
 
 }  // namespace
 
-std::string DrawFormFields(Form& form) {
+std::string DrawFormFields(Form& form, FieldRects* where) {
   std::string chooser;
   // By index: a handler may change the fields while they are drawn.
   for (std::size_t i = 0; i < form.Fields.size() && form.IsOpen(); ++i) {
@@ -93,7 +102,7 @@ std::string DrawFormFields(Form& form) {
     ImGui::BeginDisabled(!f.Enabled);
     switch (f.Kind) {
       case FieldKind::Label: DrawLabel(f); break;
-      case FieldKind::UpDownEdit: DrawUpDownEdit(form, f); break;
+      case FieldKind::UpDownEdit: DrawUpDownEdit(form, f, where); break;
       case FieldKind::Integer: {
         int v = f.Value;
         ImGui::SetNextItemWidth(140);
@@ -112,6 +121,7 @@ std::string DrawFormFields(Form& form) {
       case FieldKind::Button:
         if (ImGui::Button(Label(f).c_str(), ImVec2(static_cast<float>(f.Width), 0)))
           form.Click(f.Id);
+        Record(where, f.Id);
         break;
     }
     ImGui::EndDisabled();

@@ -238,22 +238,19 @@ void Editor::ShowCaveLabel() {
 }
 
 void Editor::StepCave(int delta) {
-  palette_ = -1;
-  const int to = g_.flow_.CurrentCave + delta;
-  if (to >= 0 && to < CaveCount) {
-    StoreFields();
-    g_.flow_.CurrentCave = static_cast<std::uint8_t>(to);
-    LoadFields();
-  }
-  ShowCaveLabel();
+  StepSlot(g_.flow_.CurrentCave, delta, CaveCount);
 }
 
 void Editor::StepLevel(int delta) {
+  StepSlot(g_.flow_.CurrentLevel, delta, LevelCount);
+}
+
+void Editor::StepSlot(std::uint8_t& index, int delta, int count) {
   palette_ = -1;
-  const int to = g_.flow_.CurrentLevel + delta;
-  if (to >= 0 && to < LevelCount) {
+  const int to = index + delta;
+  if (to >= 0 && to < count) {
     StoreFields();
-    g_.flow_.CurrentLevel = static_cast<std::uint8_t>(to);
+    index = static_cast<std::uint8_t>(to);
     LoadFields();
   }
   ShowCaveLabel();

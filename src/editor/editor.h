@@ -53,6 +53,8 @@ class Editor : public EditorMode {
 
  private:
   int Slot() const;
+  // Moves the cave or the level (`index`, one of `count`) by `delta` unless that leaves them.
+  void StepSlot(std::uint8_t& index, int delta, int count);
   void LoadFields();
   // Back into the slot, in the set's order, up to the first text that is no number. True when
   // a stored byte changed.

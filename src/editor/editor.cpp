@@ -39,7 +39,9 @@ void Editor::ShowSetCaption() {
 void Editor::Enter() {
   FlowState& f = g_.flow_;
   MenuState& m = g_.menu_;
-  clipboardValid_ = false;
+  clip_.Valid = false;
+  popup_.reset();
+  leftHeld_ = rightHeld_ = false;
   if (f.CaveSetLoaded) {
     ShowSetCaption();
   } else {
@@ -98,6 +100,7 @@ void Editor::Leave() {
     f.CaveSetLoaded = false;
     m.DemoEnabled = false;
   }
+  ForgetHistory();
   g_.StopLoopedSounds();
   f.EditorActive = false;
   g_.RestoreSavedPosition();
@@ -133,6 +136,7 @@ void Editor::New() {
   g_.setName_.clear();
   g_.SetCaption("Krattle");
   *g_.set_ = NewCaveSet();
+  ForgetHistory();
   g_.LoadHighScores();
   f.CurrentCave = f.CurrentLevel = 0;
   ShowCaveLabel();
@@ -181,6 +185,7 @@ void Editor::LoadChosen() {
 
 void Editor::Loaded() {
   modified_ = false;
+  ForgetHistory();
   ShowCaveLabel();
   LoadFields();
   ShowSetCaption();
@@ -222,8 +227,11 @@ bool Editor::StoreFieldsToSlot() {
 }
 
 void Editor::StoreFields() {
-  // A typed value that reaches the set is a change like any other: leaving must ask about it.
+  // A typed value that reaches the set is a change like any other: leaving must ask about it,
+  // and undo can take it back.
+  BeginChange();
   if (StoreFieldsToSlot()) modified_ = true;
+  EndChange();
 }
 
 void Editor::ShowCaveLabel() {
@@ -261,7 +269,11 @@ void Editor::StepPalette(int delta) {
   if (delta < 0 && palette_ > 0) --palette_;
 }
 
-void Editor::Key(int key) {
+void Editor::Key(int key, int shift) {
+  if (g_.io_.Keys.IsDown(keys::Ctrl)) {
+    if (key == keys::Letter('Z')) (shift & keys::ShiftBit) ? Redo() : Undo();
+    if (key == keys::Letter('Y')) Redo();
+  }
   switch (key) {
     case keys::Minus: StepCave(-1); break;
     case keys::Equals: StepCave(1); break;
@@ -273,8 +285,172 @@ void Editor::Key(int key) {
   }
 }
 
-void Editor::Mouse(const MouseEvent& event) {
-  lastMouse_ = event;
+void Editor::Mouse(const MouseEvent& e) {
+  constexpr int kCaveBottom = 440;
+  const int column = e.X / EditorCell, row = e.Y / EditorCell;
+  const bool inCave = e.Y >= 0 && e.Y < kCaveBottom && e.X >= 0 && e.X < EditorSurfaceWidth;
+  const FlowState& f = g_.flow_;
+  if (e.What == MouseEvent::Down) {
+    if (e.Y >= 442 && e.Y < 470 && e.X > 4 && e.X < 625) {
+      palette_ = (e.X - 4) / 26;
+      return;
+    }
+    if (!inCave) return;
+    if (e.Button == MouseButton::Left) {
+      leftHeld_ = true;
+      // A stroke from press to release is one step of undo.
+      BeginChange();
+      Paint(column, row);
+    } else if (e.Button == MouseButton::Right) {
+      rightHeld_ = true;
+      if (palette_ >= 0) rect_ = EditorRect{true, column, row, column, row};
+    } else {
+      popupX_ = column;
+      popupY_ = row;
+      popup_ = PopupFor(g_.set_->MapCell(f.CurrentCave, f.CurrentLevel, column, row));
+      if (popup_) popup_->MouseX = e.X, popup_->MouseY = e.Y;
+    }
+    return;
+  }
+  if (e.What == MouseEvent::Move) {
+    if (e.Y > 438) rect_.CornerX = rect_.CornerY = 0;
+    if (leftHeld_ && e.X > 0 && inCave) Paint(column, row);
+    if (rightHeld_ && inCave) rect_.CornerX = column, rect_.CornerY = row;
+    return;
+  }
+  // Released.
+  if (e.Button == MouseButton::Left) {
+    leftHeld_ = false;
+    EndChange();
+  } else if (e.Button == MouseButton::Right) {
+    rightHeld_ = false;
+    const EditorRect r = rect_;
+    rect_.Active = false;
+    rect_.CornerX = rect_.CornerY = 0;
+    if (inCave && palette_ >= 0 && r.Active) {
+      BeginChange();
+      if (FillRectangle(*g_.set_, f.CurrentCave, f.CurrentLevel, r.StartX, r.StartY, column, row,
+                        PaletteCodes[palette_]))
+        modified_ = true;
+      EndChange();
+    }
+  }
+}
+
+void Editor::Paint(int column, int row) {
+  const FlowState& f = g_.flow_;
+  if (palette_ < 0 || !Writable(f.CurrentCave, column, row)) return;
+  g_.set_->MapCell(f.CurrentCave, f.CurrentLevel, column, row) = PaletteCodes[palette_];
+  modified_ = true;
+}
+
+void Editor::ChoosePopup(PopupItem item) {
+  if (!popup_) return;
+  popup_.reset();
+  const FlowState& f = g_.flow_;
+  Element& cell = g_.set_->MapCell(f.CurrentCave, f.CurrentLevel, popupX_, popupY_);
+  BeginChange();
+  cell = ApplyPopupItem(cell, item);
+  modified_ = true;
+  EndChange();
+}
+
+void Editor::Random() {
+  if (palette_ < 0) return;
+  const FlowState& f = g_.flow_;
+  BeginChange();
+  modified_ = true;
+  ScatterRandomly(*g_.set_, f.CurrentCave, f.CurrentLevel, PaletteCodes[palette_], g_.run_.Rng);
+  EndChange();
+}
+
+void Editor::CycleGraphicsSet() {
+  if (!CycleStyle(styles_, palette_)) return;
+  modified_ = true;
+  // Into the slot at once, so undo can take it back like any change of the set.
+  BeginChange();
+  const int slot = Slot();
+  for (int k = 0; k < 9; ++k) g_.set_->A(slot, static_cast<FieldA>(kFirstStyle + k)) = styles_[k];
+  EndChange();
+}
+
+void Editor::Copy() {
+  StoreFields();
+  CopyCave(*g_.set_, g_.flow_.CurrentCave, g_.flow_.CurrentLevel, clip_);
+}
+
+void Editor::Paste() {
+  if (!clip_.Valid) return;
+  const DialogAnswer a = g_.io_.Ask.YesNo(g_.texts_.Get(TextId::EditorPasteQuestion),
+                                          g_.texts_.Get(TextId::MenuCavesEditor));
+  if (a == DialogAnswer::Yes) {
+    modified_ = true;
+    BeginChange();
+    PasteCave(clip_, *g_.set_, g_.flow_.CurrentCave, g_.flow_.CurrentLevel);
+    EndChange();
+    LoadFields();
+  }
+  ShowCaveLabel();
+}
+
+void Editor::ClearCave() {
+  const DialogAnswer a = g_.io_.Ask.YesNo(g_.texts_.Get(TextId::EditorClearQuestion),
+                                          g_.texts_.Get(TextId::MenuCavesEditor));
+  if (a == DialogAnswer::Yes) {
+    modified_ = true;
+    BeginChange();
+    krattle::ClearCave(*g_.set_, g_.flow_.CurrentCave, g_.flow_.CurrentLevel);
+    EndChange();
+    LoadFields();
+  }
+  ShowCaveLabel();
+}
+
+void Editor::Undo() {
+  if (history_.Undo(*g_.set_)) AfterHistoryStep();
+  g_.menu_.UndoEnabled = history_.CanUndo();
+  g_.menu_.RedoEnabled = history_.CanRedo();
+}
+
+void Editor::Redo() {
+  if (history_.Redo(*g_.set_)) AfterHistoryStep();
+  g_.menu_.UndoEnabled = history_.CanUndo();
+  g_.menu_.RedoEnabled = history_.CanRedo();
+}
+
+void Editor::AfterHistoryStep() {
+  // The set differs from what was saved either way.
+  modified_ = true;
+  LoadFields();
+  ShowCaveLabel();
+}
+
+void Editor::Edit(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::Copy: Copy(); break;
+    case MenuCommand::Paste: Paste(); break;
+    case MenuCommand::Clear: ClearCave(); break;
+    case MenuCommand::Undo: Undo(); break;
+    case MenuCommand::Redo: Redo(); break;
+    default: break;
+  }
+}
+
+void Editor::BeginChange() {
+  history_.Begin(*g_.set_);
+}
+
+void Editor::EndChange() {
+  // A stroke still being painted goes on; it ends at the release.
+  if (leftHeld_) return;
+  history_.End(*g_.set_);
+  g_.menu_.UndoEnabled = history_.CanUndo();
+  g_.menu_.RedoEnabled = history_.CanRedo();
+}
+
+void Editor::ForgetHistory() {
+  history_.Clear();
+  g_.menu_.UndoEnabled = g_.menu_.RedoEnabled = false;
 }
 
 void Editor::OnClick(const FormField& field) {
@@ -284,6 +460,8 @@ void Editor::OnClick(const FormField& field) {
   if (id == panel::DecLevel) StepLevel(-1);
   if (id == panel::IncLevel) StepLevel(1);
   if (id == panel::TestCave) g_.Start();
+  if (id == panel::Random) Random();
+  if (id == panel::GrpSet) CycleGraphicsSet();
 }
 
 void Editor::RenderFrame(Canvas& canvas) {

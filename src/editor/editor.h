@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 
+#include "editor/cave_tools.h"
+#include "editor/edit_history.h"
 #include "game/editor_mode.h"
 #include "game/game.h"
 #include "render/editor_view.h"
@@ -31,10 +33,23 @@ class Editor : public EditorMode {
   void StoreFields() override;
   void MarkModified() override { modified_ = true; }
   bool MayClose() override;
-  void Key(int key) override;
+  void Key(int key, int shift) override;
   void Mouse(const MouseEvent& event) override;
   void RenderFrame(Canvas& canvas) override;
   Form& Panel() override { return panel_; }
+  void Edit(MenuCommand command) override;
+  const std::optional<EditorPopup>& Popup() const override { return popup_; }
+  void ChoosePopup(PopupItem item) override;
+  void DismissPopup() override { popup_.reset(); }
+
+  // The panel's tool buttons.
+  void Random();
+  void CycleGraphicsSet();
+  void Copy();
+  void Paste();
+  void ClearCave();
+  void Undo();
+  void Redo();
 
   // Cave and level steps (the panel's buttons and keys): the palette choice goes, and at the
   // ends nothing moves.
@@ -44,12 +59,12 @@ class Editor : public EditorMode {
 
   bool Modified() const { return modified_; }
   int PaletteChoice() const { return palette_; }
-  bool ClipboardValid() const { return clipboardValid_; }
+  bool ClipboardValid() const { return clip_.Valid; }
   const EditorRect& Rect() const { return rect_; }
   // The slot's nine graphics styles as the editor draws and stores them.
   const std::array<std::uint8_t, 9>& Styles() const { return styles_; }
-  // The last mouse event on the surface (painting arrives with the next tools).
-  const std::optional<MouseEvent>& LastMouse() const { return lastMouse_; }
+  const CaveClipboard& Clipboard() const { return clip_; }
+  const EditHistory& History() const { return history_; }
 
  private:
   int Slot() const;
@@ -66,15 +81,25 @@ class Editor : public EditorMode {
   // Writes the set; a failure is reported and leaves the flag set.
   bool WriteSet(const std::filesystem::path& path);
   void OnClick(const FormField& field);
+  // A change to the set starts and ends: what lies between is one step of undo.
+  void BeginChange();
+  void EndChange();
+  // Undo and redo lose their steps when the set is another one.
+  void ForgetHistory();
+  void Paint(int column, int row);
+  void AfterHistoryStep();
 
   Game& g_;
   Form panel_;
   bool modified_ = false;
   int palette_ = -1;
-  bool clipboardValid_ = false;
+  CaveClipboard clip_;
   EditorRect rect_;
   std::array<std::uint8_t, 9> styles_{};
-  std::optional<MouseEvent> lastMouse_;
+  bool leftHeld_ = false, rightHeld_ = false;
+  std::optional<EditorPopup> popup_;
+  int popupX_ = 0, popupY_ = 0;  // the cell the pop-up is about
+  EditHistory history_;
 };
 
 // Gives `game` its editor.

@@ -52,8 +52,7 @@ constexpr PanelButton kButtons[] = {
 };
 
 bool WaitsForLaterTools(const std::string& id) {
-  return id == panel::Random || id == panel::Advanced || id == panel::GenerateCave ||
-         id == panel::GrpSet;
+  return id == panel::Advanced || id == panel::GenerateCave;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "editor/editor.h"
+#include "editor/parameter_panel.h"
 #include "game/keys.h"
 
 namespace krattle {
@@ -105,11 +106,8 @@ std::string ScriptSession::Run(std::string_view script, std::string_view name) {
   HeadlessRunner& r = *runner_;
   r.Dialogs.Strict = true;
   r.Dialogs.Unanswered.clear();
+  std::vector<std::pair<int, std::string_view>> lines;
   int number = 0;
-  std::string error;
-  auto where = [&](int line) {
-    return std::string(name).append(":").append(std::to_string(line)).append(": ");
-  };
   while (!script.empty()) {
     const std::size_t end = std::min(script.find('\n'), script.size());
     std::string_view line = script.substr(0, end);
@@ -118,11 +116,34 @@ std::string ScriptSession::Run(std::string_view script, std::string_view name) {
     if (const std::size_t hash = line.find('#'); hash != std::string_view::npos)
       line = line.substr(0, hash);
     line = Trim(line);
-    if (line.empty()) continue;
-    if (ended_) return where(number) + "the program has already ended";
-    error = Line(line);
+    if (!line.empty()) lines.emplace_back(number, line);
+  }
+  auto where = [&](int line) {
+    return std::string(name).append(":").append(std::to_string(line)).append(": ");
+  };
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto [at, line] = lines[i];
+    if (ended_) return where(at) + "the program has already ended";
+    std::string_view rest = line;
+    const std::string verb = Lower(Word(rest));
+    std::string error;
+    if (verb == "dialog") {
+      // The lines after it answer the dialog it opens: it runs until they close it.
+      std::vector<FormAction> actions;
+      while (i + 1 < lines.size() && error.empty()) {
+        std::string_view next = lines[i + 1].second;
+        const std::string v = Lower(Word(next));
+        if (v != "set" && v != "button" && v != "closebox") break;
+        error = DialogAction(v, next, actions);
+        if (!error.empty()) return where(lines[i + 1].first) + error;
+        ++i;
+      }
+      error = OpenDialog(rest, std::move(actions));
+    } else {
+      error = Line(line);
+    }
     if (error.empty() && !r.Dialogs.Unanswered.empty()) error = r.Dialogs.Unanswered;
-    if (!error.empty()) return where(number) + error;
+    if (!error.empty()) return where(at) + error;
     if (r.game().QuitRequested()) ended_ = true;
   }
   const std::size_t left = r.Dialogs.Answers.size() + r.Dialogs.Files.size() +
@@ -130,6 +151,41 @@ std::string ScriptSession::Run(std::string_view script, std::string_view name) {
   if (left > 0)
     return where(number) + std::to_string(left) + " queued answer(s) were never asked for";
   return {};
+}
+
+std::string ScriptSession::DialogAction(std::string_view verb, std::string_view rest,
+                                        std::vector<FormAction>& actions) {
+  FormAction a;
+  if (verb == "closebox") {
+    if (!rest.empty()) return "closebox takes nothing";
+    a.What = FormAction::Close;
+  } else if (verb == "button") {
+    a.What = FormAction::Click;
+    a.Field = std::string(Word(rest));
+    if (a.Field.empty() || !rest.empty()) return "button takes a component name";
+  } else {
+    a.What = FormAction::Set;
+    a.Field = std::string(Word(rest));
+    long v = 0;
+    if (a.Field.empty() || !Number(Word(rest), -100000, 100000, v) || !rest.empty())
+      return "set takes a component name and a number";
+    a.Value = static_cast<int>(v);
+  }
+  actions.push_back(std::move(a));
+  return {};
+}
+
+std::string ScriptSession::OpenDialog(std::string_view which, std::vector<FormAction> actions) {
+  const std::string w = Lower(Trim(which));
+  const char* button = w == "advanced" ? panel::Advanced : w == "generator" ? panel::GenerateCave : nullptr;
+  if (!button) return "dialog takes Advanced or Generator";
+  runner_->Dialogs.FormAnswers.push_back(std::move(actions));
+  const std::size_t queued = runner_->Dialogs.FormAnswers.size();
+  std::string error = Panel("button", button, {});
+  // A button that could not be pressed leaves its answers unused.
+  if (!error.empty() && runner_->Dialogs.FormAnswers.size() == queued)
+    runner_->Dialogs.FormAnswers.pop_back();
+  return error;
 }
 
 std::string ScriptSession::Line(std::string_view line) {
@@ -184,13 +240,20 @@ std::string ScriptSession::Line(std::string_view line) {
     if (file.is_relative() && !ShotDir.empty()) file = ShotDir / file;
     return Shot(file);
   }
+  if (verb == "popup") {
+    const std::string_view item = Word(line);
+    if (item.empty() || !line.empty()) return "popup takes one item's text key, e.g. FireflyLeft";
+    return Popup(item);
+  }
+  if (verb == "set" || verb == "closebox") return verb + " belongs to the lines after a dialog";
   if (verb == "close") {
     if (!line.empty()) return "close takes nothing";
     if (r.game().CloseRequest()) ended_ = true;
     return {};
   }
   return "unknown command " + Quoted(verb) +
-         " (frames, key, hold, mouse, menu, answer, field, button, updown, shot, close)";
+         " (frames, key, hold, mouse, menu, answer, field, button, updown, popup, dialog, shot, "
+         "close)";
 }
 
 std::string ScriptSession::Key(std::string_view name, long holdFrames) {
@@ -273,6 +336,27 @@ std::string ScriptSession::Panel(std::string_view verb, std::string_view name,
     panel->Step(it->Id, dir == "up" ? 1 : -1);
   }
   return {};
+}
+
+std::string ScriptSession::Popup(std::string_view item) {
+  EditorMode* editor = game().EditorPart();
+  if (!editor || !editor->Popup()) return "no pop-up menu is open";
+  static constexpr TextId kItems[PopupItemCount] = {
+      TextId::EditorFireflyLeft, TextId::EditorFireflyUp,  TextId::EditorFireflyRight,
+      TextId::EditorFireflyDown, TextId::EditorStationary, TextId::EditorFalling,
+      TextId::EditorGlued};
+  for (int k = 0; k < PopupItemCount; ++k) {
+    if (TextInfo(kItems[k]).Key != item) continue;
+    const EditorPopup& p = *editor->Popup();
+    const bool facing = k <= static_cast<int>(PopupItem::FacingDown);
+    const bool shown = facing ? p.What == EditorPopup::Facing
+                              : p.What == EditorPopup::State &&
+                                    (k != static_cast<int>(PopupItem::Glued) || p.GluedShown);
+    if (!shown) return "the open pop-up menu has no " + Quoted(item);
+    editor->ChoosePopup(static_cast<PopupItem>(k));
+    return {};
+  }
+  return "there is no pop-up item " + Quoted(item);
 }
 
 std::string ScriptSession::Mouse(std::string_view what, std::string_view button, std::string_view x,

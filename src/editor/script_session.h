@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/headless_runner.h"
 
@@ -43,6 +44,10 @@ class ScriptSession {
   std::string Key(std::string_view name, long holdFrames);
   std::string Answer(std::string_view what, std::string_view rest);
   std::string Panel(std::string_view verb, std::string_view name, std::string_view rest);
+  std::string Popup(std::string_view item);
+  std::string DialogAction(std::string_view verb, std::string_view rest,
+                           std::vector<FormAction>& actions);
+  std::string OpenDialog(std::string_view which, std::vector<FormAction> actions);
   std::string Mouse(std::string_view what, std::string_view button, std::string_view x,
                     std::string_view y);
 

@@ -279,11 +279,15 @@ void Game::Command(MenuCommand command) {
     case MenuCommand::FullScreen: SwitchFullScreen(); break;
     case MenuCommand::Mute: ToggleMute(); break;
     case MenuCommand::About: ShowAbout(); break;
-    // Items whose dialogs and tools are still to come are disabled in the menu.
-    case MenuCommand::None:
     case MenuCommand::Copy:
     case MenuCommand::Paste:
     case MenuCommand::Clear:
+    case MenuCommand::Undo:
+    case MenuCommand::Redo:
+      if (editing) editor_->Edit(command);
+      break;
+    // Items whose dialogs are still to come are disabled in the menu.
+    case MenuCommand::None:
     case MenuCommand::Speed:
     case MenuCommand::Settings: break;
   }

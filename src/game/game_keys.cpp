@@ -118,7 +118,7 @@ void Game::KeyDown(int key, int shift, bool repeat) {
     ToggleMute();
   }
   PlayKeys(key, shift);
-  if (flow_.ScreenMode == smEditor && editor_) editor_->Key(key);
+  if (flow_.ScreenMode == smEditor && editor_) editor_->Key(key, shift);
 }
 
 }  // namespace krattle

@@ -109,6 +109,8 @@ struct MenuState {
   bool FullScreenShown = true;
   // The editor's parameter panel under its surface.
   bool PanelShown = false;
+  bool UndoEnabled = false;
+  bool RedoEnabled = false;
 };
 
 // Resource files, relative to the program's folder unless absolute.

@@ -14,11 +14,12 @@ std::vector<Menu> MenuBar(const MenuState& m) {
                     {TextId::MenuPlayDemo, MenuCommand::PlayDemo, m.DemoEnabled, false, true},
                     {TextId::MenuRecordDemo, MenuCommand::RecordDemo, m.DemoEnabled},
                     {TextId::MenuExitEditor, MenuCommand::Exit, true, false, true}}});
-    // The cave clipboard's commands arrive with the painting tools.
     bar.push_back({TextId::MenuEdit,
-                   {{TextId::EditorCopy, MenuCommand::Copy, false},
-                    {TextId::EditorPaste, MenuCommand::Paste, false},
-                    {TextId::EditorClearCave, MenuCommand::Clear, false}}});
+                   {{TextId::ProgramUndo, MenuCommand::Undo, m.UndoEnabled},
+                    {TextId::ProgramRedo, MenuCommand::Redo, m.RedoEnabled},
+                    {TextId::EditorCopy, MenuCommand::Copy, true, false, true},
+                    {TextId::EditorPaste, MenuCommand::Paste},
+                    {TextId::EditorClearCave, MenuCommand::Clear}}});
   } else {
     bar.push_back({TextId::MenuGame,
                    {{TextId::MenuLoadGame, MenuCommand::LoadGame},

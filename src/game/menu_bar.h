@@ -29,6 +29,8 @@ enum class MenuCommand : std::uint8_t {
   Copy,
   Paste,
   Clear,
+  Undo,
+  Redo,
   Zoom,
   FullScreen,
   Speed,

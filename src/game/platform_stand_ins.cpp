@@ -10,8 +10,12 @@ int RecordingSound::Played(int wave) const {
 }
 
 bool ScriptedDialogs::Missing(const std::string& what) {
+  return Fault(what + " came up with no answer queued");
+}
+
+bool ScriptedDialogs::Fault(const std::string& message) {
   if (!Strict) return false;
-  if (Unanswered.empty()) Unanswered = what + " came up with no answer queued";
+  if (Unanswered.empty()) Unanswered = message;
   return true;
 }
 
@@ -83,7 +87,19 @@ void ScriptedDialogs::ShowForm(Form& form) {
     actions = std::move(FormAnswers.front());
     FormAnswers.pop_front();
   }
-  for (const FormAction& a : actions) ApplyFormAction(form, a);
+  for (const FormAction& a : actions) {
+    if (!form.IsOpen()) {
+      Fault("the dialog \"" + form.Caption + "\" had closed before all its lines ran");
+      break;
+    }
+    if (!a.Field.empty() && !form.Has(a.Field)) {
+      Fault("the dialog \"" + form.Caption + "\" has no '" + a.Field + "'");
+      break;
+    }
+    ApplyFormAction(form, a);
+  }
+  if (Strict && form.IsOpen() && !actions.empty())
+    Fault("the dialog \"" + form.Caption + "\" was left open (end it with its button or closebox)");
   FormsShown.push_back(form);
   form.CloseBox();
 }

@@ -88,6 +88,7 @@ class ScriptedDialogs : public Dialogs {
 
  private:
   bool Missing(const std::string& what);
+  bool Fault(const std::string& message);
 };
 
 class NullDisplay : public Display {

@@ -160,25 +160,25 @@ Form AdvancedOptionsForm(CaveSet& set, int cave, int level, const Texts& texts,
 
   const std::vector<std::string> elements = ItemTexts(texts, TextId::ItemsSteelWall, kElementNames);
   const std::vector<std::string> slime = ItemTexts(texts, TextId::ItemsSlimeAll, kSlimeNames);
-  const auto addChoice = [&](int i, bool sameLine) {
-    form.Add(LabelField(kChoices[i].Label, {})).SameLine = sameLine;
-    form.Add(ChoiceField(kChoices[i].Combo, {}, i == kSlimeChoice ? slime : elements, 0)).SameLine =
-        true;
-  };
-  // Two columns: the properties on the left, the element choices beside them.
+
+  // Two columns: the properties on the left, the element choices beside them; the choices
+  // that outnumber the properties get empty labels to their left, the switches go below.
   form.Add(LabelField(kPropertiesBox, {}));
   form.Add(LabelField(kChoicesBox, {})).SameLine = true;
-  int choice = 0;
-  for (const NumberOption& n : kNumbers) {
-    form.Add(LabelField(n.Label, {}));
-    form.Add(IntegerField(n.Edit, {}, n.Min, n.Min, n.Max)).SameLine = true;
-    addChoice(choice++, true);
+  for (int i = 0; i < static_cast<int>(std::size(kChoices)); ++i) {
+    if (i < static_cast<int>(std::size(kNumbers))) {
+      form.Add(LabelField(kNumbers[i].Label, {}));
+      form.Add(
+              IntegerField(kNumbers[i].Edit, {}, kNumbers[i].Min, kNumbers[i].Min, kNumbers[i].Max))
+          .SameLine = true;
+    } else {
+      form.Add(LabelField(std::string("Spacer") + kChoices[i].Label, {}));
+    }
+    form.Add(LabelField(kChoices[i].Label, {})).SameLine = true;
+    form.Add(ChoiceField(kChoices[i].Combo, {}, i == kSlimeChoice ? slime : elements, 0)).SameLine =
+        true;
   }
-  for (const SwitchOption& s : kSwitches) {
-    form.Add(CheckField(s.Check, {}, false));
-    addChoice(choice++, true);
-  }
-  while (choice < static_cast<int>(std::size(kChoices))) addChoice(choice++, false);
+  for (const SwitchOption& s : kSwitches) form.Add(CheckField(s.Check, {}, false));
 
   form.Add(ButtonField(kReset, {}));
   form.Add(ButtonField(kClose, {})).SameLine = true;

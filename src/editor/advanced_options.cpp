@@ -167,10 +167,9 @@ Form AdvancedOptionsForm(CaveSet& set, int cave, int level, const Texts& texts,
   form.Add(LabelField(kChoicesBox, {})).SameLine = true;
   for (int i = 0; i < static_cast<int>(std::size(kChoices)); ++i) {
     if (i < static_cast<int>(std::size(kNumbers))) {
-      form.Add(LabelField(kNumbers[i].Label, {}));
-      form.Add(
-              IntegerField(kNumbers[i].Edit, {}, kNumbers[i].Min, kNumbers[i].Min, kNumbers[i].Max))
-          .SameLine = true;
+      const NumberOption& n = kNumbers[i];
+      form.Add(LabelField(n.Label, {}));
+      form.Add(IntegerField(n.Edit, {}, n.Min, n.Min, n.Max)).SameLine = true;
     } else {
       form.Add(LabelField(std::string("Spacer") + kChoices[i].Label, {}));
     }

@@ -43,27 +43,31 @@ std::optional<EditorPopup> PopupFor(Element code) {
   EditorPopup p;
   auto tick = [&](PopupItem item) { p.Ticked[static_cast<int>(item)] = true; };
   switch (code) {
-    case FireflyLeft: case ButterflyLeft: case AltFireflyLeft: case AltButterflyLeft:
-      tick(PopupItem::FacingLeft);
-      break;
-    case FireflyUp: case ButterflyUp: case AltFireflyUp: case AltButterflyUp:
-      tick(PopupItem::FacingUp);
-      break;
-    case FireflyRight: case ButterflyRight: case AltFireflyRight: case AltButterflyRight:
-      tick(PopupItem::FacingRight);
-      break;
-    case FireflyDown: case ButterflyDown: case AltFireflyDown: case AltButterflyDown:
-      tick(PopupItem::FacingDown);
-      break;
-    case BoulderStationary: case DiamondStationary: case BombSolid:
-      tick(PopupItem::Stationary);
-      break;
-    case BoulderFalling: case DiamondFalling: case BombFalling:
-      tick(PopupItem::Falling);
-      break;
-    case BombGlued: case BoulderGlued: case DiamondGlued:
-      tick(PopupItem::Glued);
-      break;
+    case FireflyLeft:
+    case ButterflyLeft:
+    case AltFireflyLeft:
+    case AltButterflyLeft: tick(PopupItem::FacingLeft); break;
+    case FireflyUp:
+    case ButterflyUp:
+    case AltFireflyUp:
+    case AltButterflyUp: tick(PopupItem::FacingUp); break;
+    case FireflyRight:
+    case ButterflyRight:
+    case AltFireflyRight:
+    case AltButterflyRight: tick(PopupItem::FacingRight); break;
+    case FireflyDown:
+    case ButterflyDown:
+    case AltFireflyDown:
+    case AltButterflyDown: tick(PopupItem::FacingDown); break;
+    case BoulderStationary:
+    case DiamondStationary:
+    case BombSolid: tick(PopupItem::Stationary); break;
+    case BoulderFalling:
+    case DiamondFalling:
+    case BombFalling: tick(PopupItem::Falling); break;
+    case BombGlued:
+    case BoulderGlued:
+    case DiamondGlued: tick(PopupItem::Glued); break;
     case WallFalling:
       tick(PopupItem::Stationary);
       p.GluedShown = false;
@@ -144,9 +148,15 @@ bool CycleStyle(std::array<std::uint8_t, 9>& styles, int slot) {
     case 3: c = Cycle{0, 4}; break;
     case 4: c = Cycle{7, 3}; break;
     case 6: c = Cycle{8, 3}; break;
-    case 7: case 22: c = Cycle{5, 3}; break;
-    case 8: case 23: c = Cycle{6, 3}; break;
-    case 9: case 11: case 12: case 13: case 14: c = Cycle{2, 3}; break;
+    case 7:
+    case 22: c = Cycle{5, 3}; break;
+    case 8:
+    case 23: c = Cycle{6, 3}; break;
+    case 9:
+    case 11:
+    case 12:
+    case 13:
+    case 14: c = Cycle{2, 3}; break;
     case 10: c = Cycle{3, 1}; break;
     default: return false;
   }
@@ -178,7 +188,7 @@ void PasteCave(const CaveClipboard& clip, CaveSet& set, int cave, int level) {
 
 void ClearCave(CaveSet& set, int cave, int level) {
   const int slot = SlotOf(cave, level);
-  static constexpr std::uint8_t kRowA[22] = {120, 10, 5, 10, 20, 50, 200, 32, 4, 18, 21,
+  static constexpr std::uint8_t kRowA[22] = {120, 10, 5,  10, 20, 50, 200, 32, 4, 18, 21,
                                              4,   0,  80, 60, 40, 20, 1,   2,  3, 6,  19};
   static constexpr std::uint8_t kRowB[15] = {32, 105, 0, 0, 6, 3, 2, 2, 2, 6, 3, 6, 4, 1, 0};
   for (int x = 0; x < 22; ++x) set.At(x, slot, RowA) = kRowA[x];
@@ -189,7 +199,8 @@ void ClearCave(CaveSet& set, int cave, int level) {
   const int w = Columns(cave), h = Rows(cave);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
-      set.MapCell(cave, level, x, y) = x == 0 || y == 0 || x == w - 1 || y == h - 1 ? SteelWall : Dirt;
+      set.MapCell(cave, level, x, y) =
+          x == 0 || y == 0 || x == w - 1 || y == h - 1 ? SteelWall : Dirt;
   set.SetDemoPresent(cave, false);
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/cave_set_file.h"
+#include "editor/advanced_options.h"
+#include "editor/generator_dialog.h"
 #include "editor/parameter_panel.h"
 #include "game/keys.h"
 
@@ -355,6 +357,17 @@ void Editor::ChoosePopup(PopupItem item) {
   EndChange();
 }
 
+void Editor::ShowDialog(Form (*make)(CaveSet&, int, int, const Texts&, std::function<void()>)) {
+  const FlowState& f = g_.flow_;
+  Form form =
+      make(*g_.set_, f.CurrentCave, f.CurrentLevel, g_.texts_, [this] { modified_ = true; });
+  // What the dialog writes, its Close and every Generate, is one step of undo.
+  BeginChange();
+  g_.io_.Ask.ShowForm(form);
+  EndChange();
+  ShowCaveLabel();
+}
+
 void Editor::Random() {
   if (palette_ < 0) return;
   const FlowState& f = g_.flow_;
@@ -461,6 +474,8 @@ void Editor::OnClick(const FormField& field) {
   if (id == panel::IncLevel) StepLevel(1);
   if (id == panel::TestCave) g_.Start();
   if (id == panel::Random) Random();
+  if (id == panel::Advanced) ShowDialog(AdvancedOptionsForm);
+  if (id == panel::GenerateCave) ShowDialog(GeneratorForm);
   if (id == panel::GrpSet) CycleGraphicsSet();
 }
 

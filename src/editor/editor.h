@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -88,6 +89,8 @@ class Editor : public EditorMode {
   void ForgetHistory();
   void Paint(int column, int row);
   void AfterHistoryStep();
+  // Shows a dialog of the slot being edited, made by `make`.
+  void ShowDialog(Form (*make)(CaveSet&, int, int, const Texts&, std::function<void()>));
 
   Game& g_;
   Form panel_;

@@ -37,8 +37,6 @@ struct PanelButton {
   bool SameLine;
 };
 
-// The buttons the painting tools, the advanced options and the generator bring come later;
-// they are shown disabled until then.
 constexpr PanelButton kButtons[] = {
     {panel::DecCave, TextId::EditorDecCave, true},
     {panel::IncCave, TextId::EditorIncCave, true},
@@ -50,10 +48,6 @@ constexpr PanelButton kButtons[] = {
     {panel::GenerateCave, TextId::EditorGenerator, true},
     {panel::GrpSet, TextId::EditorGraphicsSet, true},
 };
-
-bool WaitsForLaterTools(const std::string& id) {
-  return id == panel::Advanced || id == panel::GenerateCave;
-}
 
 }  // namespace
 
@@ -72,7 +66,6 @@ Form MakeParameterPanel(const Texts& texts) {
     FormField& button = f.Add(ButtonField(b.Id, {}));
     button.SameLine = b.SameLine;
     button.Width = 0;
-    button.Enabled = !WaitsForLaterTools(b.Id);
   }
   FormField& demo = f.Add(CheckField(panel::Demo, {}, false));
   demo.SameLine = true;

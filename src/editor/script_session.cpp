@@ -177,7 +177,9 @@ std::string ScriptSession::DialogAction(std::string_view verb, std::string_view 
 
 std::string ScriptSession::OpenDialog(std::string_view which, std::vector<FormAction> actions) {
   const std::string w = Lower(Trim(which));
-  const char* button = w == "advanced" ? panel::Advanced : w == "generator" ? panel::GenerateCave : nullptr;
+  const char* button = w == "advanced"    ? panel::Advanced
+                       : w == "generator" ? panel::GenerateCave
+                                          : nullptr;
   if (!button) return "dialog takes Advanced or Generator";
   runner_->Dialogs.FormAnswers.push_back(std::move(actions));
   const std::size_t queued = runner_->Dialogs.FormAnswers.size();

@@ -18,7 +18,7 @@ TEST(ScriptKeys, SdlNamesAndPlainNamesBothWork) {
 TEST_F(EditorTest, ErrorsNameTheLineAndStopTheScript) {
   EXPECT_EQ(ScriptError("# a comment\n\nframes 2\nfly away\nkey E"),
             "script:4: unknown command 'fly' (frames, key, hold, mouse, menu, answer, field, "
-            "button, updown, shot, close)");
+            "button, updown, popup, dialog, shot, close)");
   EXPECT_EQ(flow().ScreenMode, smTitle);  // line 5 never ran
   EXPECT_EQ(ScriptError("key Hyper"), "script:1: unknown key 'Hyper'");
   EXPECT_EQ(ScriptError("frames -1"), "script:1: frames takes a count of 0..1000000");
@@ -51,9 +51,8 @@ TEST_F(EditorTest, PanelCommandsCheckWhatTheyAreGiven) {
   EXPECT_EQ(ScriptError("field Editor_Button_IncCave 3"),
             "script:1: 'Editor_Button_IncCave' is not an edit");
   EXPECT_EQ(ScriptError("button Nothing"), "script:1: the panel has no 'Nothing'");
-  // The painting tools' buttons are there but not usable yet.
-  EXPECT_EQ(ScriptError("button Editor_Button_Random"),
-            "script:1: 'Editor_Button_Random' cannot be used now");
+  // The Demo indicator is disabled while the cave has no demo.
+  EXPECT_EQ(ScriptError("button DRadio"), "script:1: 'DRadio' cannot be used now");
   EXPECT_EQ(ScriptError("updown Editor_UpDown_Value sideways"),
             "script:1: updown takes an up-down's name and up or down");
 }
@@ -65,10 +64,11 @@ TEST_F(EditorTest, NothingRunsAfterTheProgramHasEnded) {
 
 TEST_F(EditorTest, HeldKeysMoveDravikAndMouseEventsReachTheEditor) {
   // The palette's boulder, then a press on cell (2, 3).
-  Script("key E\nmouse down left 90 450\nmouse up left 90 450\nmouse down left 41 62\n"
-         "mouse up left 41 62");
+  Script(
+      "key E\nmouse down left 90 450\nmouse up left 90 450\nmouse down left 41 62\n"
+      "mouse up left 41 62");
   EXPECT_EQ(set().MapCell(0, 0, 2, 3), BoulderStationary);
-  Script("menu ExitEditor\nkey Space");
+  Script("answer no\nmenu ExitEditor\nkey Space");
   runner().FramesUntil([&] { return GameProbe::Run(game()).State.PlayerPresent; }, 600);
   const int column = GameProbe::Run(game()).State.DravikColumn;
   Script("hold Right 40");

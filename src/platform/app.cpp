@@ -106,6 +106,9 @@ bool App::Step() {
   // A command chosen in the last frame runs now, between frames, so the dialog it opens can
   // run frames of its own.
   game_->Command(std::exchange(pending_, MenuCommand::None));
+  // The panel's buttons and edits act here too: Advanced and Cave generator open dialogs.
+  for (const FormAction& a : std::exchange(panelActions_, {}))
+    if (Form* panel = game_->EditorPanel()) ApplyFormAction(*panel, a);
   // The editor may ask about unsaved work before the window goes.
   if (std::exchange(closeAsked_, false) && game_->CloseRequest()) quit_ = true;
   if (Ending()) return false;
@@ -210,7 +213,12 @@ void App::DrawFrame() {
   if (menu_.PausingOpen && !pausingWasOpen) game_->PauseForMenu();
   Form* panel = game_->EditorPanel();
   panelRects_.clear();
-  panelTyping_ = panel && DrawEditorPanel(*panel, window_, &panelRects_);
+  panelTyping_ = panel && DrawEditorPanel(*panel, window_, panelActions_, &panelRects_);
+  popupRects_.clear();
+  if (EditorMode* editor = game_->EditorPart(); editor && game_->Flow().ScreenMode == smEditor) {
+    DrawEditorPopup(*editor, window_, game_->Text(), popupShown_, &popupRects_);
+    if (!popupShown_) DrawCellUnderMouse(window_);
+  }
   keys_.SetBlocked(ImGui::GetIO().WantCaptureKeyboard);
   ImGui::Render();
   SDL_SetRenderDrawColor(window_.Renderer(), 0, 0, 0, 255);

@@ -60,6 +60,13 @@ int SdlWindow::PanelTop() const {
   return h - panelH_;
 }
 
+void SdlWindow::FromSurface(int sx, int sy, float& x, float& y) const {
+  x = static_cast<float>(shown_.x) +
+      static_cast<float>(sx) * static_cast<float>(shown_.w) / static_cast<float>(surfaceW_);
+  y = static_cast<float>(shown_.y) +
+      static_cast<float>(sy) * static_cast<float>(shown_.h) / static_cast<float>(surfaceH_);
+}
+
 bool SdlWindow::ToSurface(int x, int y, int& sx, int& sy) const {
   if (shown_.w <= 0 || shown_.h <= 0) return false;
   if (x < shown_.x || y < shown_.y || x >= shown_.x + shown_.w || y >= shown_.y + shown_.h)

@@ -31,6 +31,8 @@ class SdlWindow : public Display {
   void DrawSurface(const SoftwareCanvas& canvas);
   // A window position in surface pixels; false outside the picture.
   bool ToSurface(int x, int y, int& sx, int& sy) const;
+  // A surface pixel's place in the window.
+  void FromSurface(int sx, int sy, float& x, float& y) const;
   // The band under the picture that holds the editor's panel: its top and height in window
   // pixels (height 0 outside the editor).
   int PanelTop() const;

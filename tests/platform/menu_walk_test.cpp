@@ -58,6 +58,14 @@ Uint32 TypeKrattleKcv(Uint32, void*) {
   return 0;
 }
 
+Uint32 PressEscape(Uint32, void*) {
+  for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+    SDL_Event ev = KeyEvent(type, SDL_SCANCODE_ESCAPE, SDLK_ESCAPE);
+    SDL_PushEvent(&ev);
+  }
+  return 0;
+}
+
 class MenuWalk : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -301,6 +309,16 @@ TEST_F(MenuWalk, TheEditorsPanelTakesClicksTypingAndItsCommandKeys) {
   ASSERT_TRUE(Steps(3));
   EXPECT_EQ(Shown(), 1);
   EXPECT_EQ(flow.ScreenMode, smEditor);
+
+  // The dialogs open between frames, not inside the one that drew their button.
+  for (const char* button : {"Editor_Button_Advanced", "Editor_Button_GenerateCave"}) {
+    const int before = Shown();
+    ClickPanel(button);
+    const SDL_TimerID escape = SDL_AddTimer(400, PressEscape, nullptr);
+    ASSERT_TRUE(Steps(4));
+    SDL_RemoveTimer(escape);
+    EXPECT_EQ(Shown(), before + 1) << button;
+  }
 
   // Test Cave from its button, Escape back once the cave is in play.
   ClickPanel("Editor_Button_TestCave");

@@ -6,10 +6,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "core/cave_set.h"
 #include "core/cave_set_file.h"
+#include "core/elements.h"
 
 namespace krattle::testing {
 namespace {
@@ -68,6 +70,31 @@ TEST_F(RunCliTest, AnEditorSessionSavesANewSetThatSimPlays) {
       RunCli("sim " + Path("base.kcv") + " --cave B --level 2 --ticks 1").out;
   const std::string after = RunCli("sim " + Path("new.kcv") + " --cave B --level 2 --ticks 1").out;
   EXPECT_NE(TimeLine(before), TimeLine(after));
+}
+
+TEST_F(RunCliTest, TheEditorsToolsBuildACaveThatSimCompletes) {
+  std::ifstream in(fs::path(KRATTLE_TEST_DATA) / "build_cave.script");
+  std::stringstream text;
+  text << in.rdbuf();
+  std::string script = text.str();
+  const std::string marker = "answer file OUT";
+  script.replace(script.find(marker), marker.size(), "answer file " + Path("built.kcv"));
+  const CliResult r = RunCli("run " + Path("base.kcv") + " --script " + Script(script));
+  ASSERT_EQ(r.status, 0) << r.err;
+  CaveSet built;
+  ASSERT_TRUE(ReadCaveSet(dir_ / "built.kcv", built).Ok());
+  EXPECT_EQ(built.MapCell(0, 0, 2, 2), Entrance);
+  EXPECT_EQ(built.MapCell(0, 0, 20, 10), FireflyDown);
+  EXPECT_EQ(built.MapCell(0, 0, 12, 7), BoulderStationary);
+  EXPECT_EQ(built.A(0, FieldA::Diamonds), 3);
+  EXPECT_EQ(built.A(0, FieldA::InBox), 5);
+  EXPECT_EQ(built.B(0, FieldB::ExtraTime), 110);
+  // Dravik waits to be born, walks right over the diamonds into the opened exit: the bonus
+  // count follows (phase 5).
+  const std::string sim =
+      RunCli("sim " + Path("built.kcv") + " --cave A --level 0 --ticks 40 --input .10R8").out;
+  EXPECT_NE(sim.find("\nphase 5\n"), std::string::npos) << sim;
+  EXPECT_NE(sim.find("\ndiamonds 3\n"), std::string::npos) << sim;
 }
 
 TEST_F(RunCliTest, AScriptThatGoesWrongNamesItsLineAndFails) {

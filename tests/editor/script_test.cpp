@@ -76,3 +76,38 @@ TEST_F(EditorTest, HeldKeysMoveDravikAndMouseEventsReachTheEditor) {
 }
 
 }  // namespace krattle::testing
+
+namespace krattle::testing {
+
+TEST_F(EditorTest, DialogLinesAnswerTheDialogTheyFollow) {
+  Script(
+      "key E\ndialog Advanced\nset Edit_AmoebaMax 77\nset CheckBox_Stops 1\n"
+      "button BAdvancedClose");
+  EXPECT_EQ(set().A(0, FieldA::AmoebaMax), 77);
+  EXPECT_EQ(set().B(0, FieldB::MagicStopsAmoeba), 255);
+  EXPECT_TRUE(editor().Modified());
+  // The close box writes nothing.
+  Script("dialog Advanced\nset Edit_AmoebaMax 12\nclosebox");
+  EXPECT_EQ(set().A(0, FieldA::AmoebaMax), 77);
+  // What the dialog wrote is one step of undo.
+  Script("key ctrl+z");
+  EXPECT_EQ(set().A(0, FieldA::AmoebaMax), PlayableSet()->A(0, FieldA::AmoebaMax));
+  Script("dialog Generator\nset GenEdit1 7\nbutton GenButton_Generate\nbutton BGeneratorClose");
+  EXPECT_EQ(set().A(0, FieldA::SeedValue), 7);
+  EXPECT_EQ(set().MapCell(0, 0, 0, 0), SteelWall);
+}
+
+TEST_F(EditorTest, DialogLinesThatDoNotFitAreReported) {
+  Script("key E");
+  EXPECT_EQ(ScriptError("dialog Advanced\nset Nothing 3\nclosebox"),
+            "script:1: the dialog \"Advanced\" has no 'Nothing'");
+  EXPECT_EQ(ScriptError("dialog Advanced\nset Edit_AmoebaMax 3"),
+            "script:1: the dialog \"Advanced\" was left open (end it with its button or closebox)");
+  EXPECT_EQ(ScriptError("dialog Advanced\nclosebox\nset Edit_AmoebaMax 3"),
+            "script:1: the dialog \"Advanced\" had closed before all its lines ran");
+  EXPECT_EQ(ScriptError("set Edit_AmoebaMax 3"),
+            "script:1: set belongs to the lines after a dialog");
+  EXPECT_EQ(ScriptError("dialog Colours"), "script:1: dialog takes Advanced or Generator");
+}
+
+}  // namespace krattle::testing

@@ -15,30 +15,13 @@
 namespace krattle {
 
 // The element each palette slot paints.
-inline constexpr Element PaletteCodes[24] = {SteelWall,
-                                             Dirt,
-                                             Space,
-                                             BoulderStationary,
-                                             DiamondStationary,
-                                             Entrance,
-                                             ExitClosed,
-                                             FireflyLeft,
-                                             ButterflyDown,
-                                             Wall,
-                                             MagicWall,
-                                             HorizExpWall,
-                                             VertExpWall,
-                                             BothDirExpWall,
-                                             WallFalling,
-                                             Amoeba,
-                                             Slime,
-                                             Acid,
-                                             Dummy,
-                                             Clock,
-                                             Bomb,
-                                             BombSolid,
-                                             AltButterflyDown,
-                                             AltFireflyLeft};
+// clang-format off
+inline constexpr Element PaletteCodes[24] = {
+    SteelWall,    Dirt,        Space,          BoulderStationary, DiamondStationary, Entrance,
+    ExitClosed,   FireflyLeft, ButterflyDown,  Wall,              MagicWall,         HorizExpWall,
+    VertExpWall,  BothDirExpWall, WallFalling, Amoeba,            Slime,             Acid,
+    Dummy,        Clock,       Bomb,           BombSolid,         AltButterflyDown,  AltFireflyLeft};
+// clang-format on
 
 // Cells the editor may write: all of a normal cave, an intermission's 20 x 12 only.
 bool Writable(int cave, int column, int row);

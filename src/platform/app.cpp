@@ -85,6 +85,11 @@ int App::Open(const AppOptions& options) {
   game_ = std::make_unique<Game>(services);
   AttachEditor(*game_);
   dialogs_.SetTexts(&game_->Text());
+  dialogs_.SetUnderlay([this] {
+    DrawMainMenu(game_->Menu(), game_->Text());
+    std::vector<FormAction> ignored;
+    if (const Form* panel = game_->EditorPanel()) DrawEditorPanel(*panel, window_, ignored);
+  });
   StartupOptions start;
   start.ProgramDir = options.ProgramDir.empty() ? ExecutableDir() : options.ProgramDir;
   start.Args = options.Args;

@@ -15,6 +15,8 @@ PACKAGES=(
   libsdl2-dev
   libimgui-dev
   libsdl2-mixer-dev
+  libsimpleini-dev
+  fonts-dejavu-core
   libfluidsynth3
   timgm6mb-soundfont
 )

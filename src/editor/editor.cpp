@@ -357,10 +357,17 @@ void Editor::ChoosePopup(PopupItem item) {
   EndChange();
 }
 
+void Editor::TextsChanged() {
+  CaptionParameterPanel(panel_, g_.texts_);
+}
+
 void Editor::ShowDialog(Form (*make)(CaveSet&, int, int, const Texts&, std::function<void()>)) {
   const FlowState& f = g_.flow_;
-  Form form =
-      make(*g_.set_, f.CurrentCave, f.CurrentLevel, g_.texts_, [this] { modified_ = true; });
+  // Captions in today's language; the element lists keep the names start-up gave them.
+  Texts texts = g_.texts_;
+  for (const TextRow& row : LanguageTextRows())
+    if (row.Section == "Items") texts.Set(row.Id, g_.startTexts_.Get(row.Id));
+  Form form = make(*g_.set_, f.CurrentCave, f.CurrentLevel, texts, [this] { modified_ = true; });
   // What the dialog writes, its Close and every Generate, is one step of undo.
   BeginChange();
   g_.io_.Ask.ShowForm(form);

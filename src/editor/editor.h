@@ -42,6 +42,7 @@ class Editor : public EditorMode {
   const std::optional<EditorPopup>& Popup() const override { return popup_; }
   void ChoosePopup(PopupItem item) override;
   void DismissPopup() override { popup_.reset(); }
+  void TextsChanged() override;
 
   // The panel's tool buttons.
   void Random();

@@ -75,6 +75,8 @@ class EditorMode {
   virtual const std::optional<EditorPopup>& Popup() const = 0;
   virtual void ChoosePopup(PopupItem item) = 0;
   virtual void DismissPopup() = 0;
+  // The window texts were loaded again: the panel takes the new captions.
+  virtual void TextsChanged() = 0;
 };
 
 }  // namespace krattle

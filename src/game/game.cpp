@@ -1,6 +1,7 @@
 #include "game/game.h"
 
 #include "core/cave_set_file.h"
+#include "game/language_file.h"
 
 namespace krattle {
 
@@ -52,6 +53,8 @@ bool Game::Creation(const StartupOptions& options) {
   menu_ = MenuState{};
   programDir_ = options.ProgramDir;
   paths_ = options.Paths;
+  LoadLanguage(options.Language.empty() ? programDir_ / "languages" / "English.ini"
+                                        : Beside(programDir_, options.Language));
 
   settings_.Speed = options.Speed < 0 || options.Speed >= 100 ? 14 : options.Speed;
   const int soundOff = options.SoundOff == 1 ? 1 : 0;
@@ -106,7 +109,15 @@ bool Game::Creation(const StartupOptions& options) {
   LoadGraphicsSets();
   if (quit_) return false;
   flow_.ScreenMode = smTitle;
+  startTexts_ = texts_;
   return true;
+}
+
+void Game::LoadLanguage(const std::filesystem::path& path) {
+  languagePath_ = path;
+  // A missing file is no error: every text is then the built-in one.
+  texts_ = LoadLanguageFile(path);
+  if (editor_) editor_->TextsChanged();
 }
 
 void Game::SetUpMusic() {

@@ -71,6 +71,13 @@ class Game : public EngineHost {
   // The editor's panel while it is shown, else nothing.
   Form* EditorPanel() { return editor_ && menu_.PanelShown ? &editor_->Panel() : nullptr; }
 
+  // Takes every window text from the language file at `path` (built-in English for what it
+  // lacks, or for all when there is no such file) and shows them at once.
+  void LoadLanguage(const std::filesystem::path& path);
+  const std::filesystem::path& LanguagePath() const { return languagePath_; }
+  // The texts as start-up left them: the dialogs' element lists keep these for the whole run.
+  const Texts& StartTexts() const { return startTexts_; }
+
   // Reads a set file as Load Game does after its dialog. False (and the old set kept) when the
   // file is not a cave set or cannot be read.
   bool LoadCaveSet(const std::filesystem::path& path);
@@ -199,6 +206,8 @@ class Game : public EngineHost {
   MenuState menu_;
   HighScoreTable highScores_;
   Texts texts_;
+  Texts startTexts_;
+  std::filesystem::path languagePath_;
   DemoState demo_;
   std::optional<DemoBackup> demoBackup_;  // set while a recording is unfinished
   bool inTick_ = false;                   // an engine tick is running

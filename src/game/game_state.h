@@ -127,6 +127,8 @@ struct StartupOptions {
   std::filesystem::path ProgramDir = ".";
   std::vector<std::string> Args;
   std::filesystem::path LastCaveSet;  // the configuration's "Open"
+  // The configuration's "Language"; empty: languages/English.ini beside the program.
+  std::filesystem::path Language;
   int Speed = 14;
   int SoundOff = 0;
   int Zoom = 1;

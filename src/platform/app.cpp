@@ -68,7 +68,15 @@ int App::Open(const AppOptions& options) {
   ImGuiIO& io = ImGui::GetIO();
   io.IniFilename = nullptr;
   ImGui::StyleColorsDark();
-  const ImFont* font = io.Fonts->AddFontDefault();
+  // Window texts in other languages need more than ASCII: DejaVu Sans covers Western and
+  // Central European letters; without it ImGui's own font still shows the English texts.
+  static const ImWchar kLetters[] = {0x0020, 0x017F, 0x2010, 0x2027, 0x20AC,
+                                     0x20AC, 0xFFFD, 0xFFFD, 0};
+  const char* dejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+  const ImFont* font = nullptr;
+  if (std::filesystem::exists(dejaVu))
+    font = io.Fonts->AddFontFromFileTTF(dejaVu, 14.0f, nullptr, kLetters);
+  if (!font) font = io.Fonts->AddFontDefault();
   io.Fonts->Build();  // the font's size is known only once the atlas is built
   const int menuHeight = static_cast<int>(font->FontSize + 2 * ImGui::GetStyle().FramePadding.y);
   // Measuring wants the cost of a frame, not the wait for the display.

@@ -66,6 +66,32 @@ constexpr char16_t kCp1252High[32] = {
     0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
 
+// A line break in a text is written "\n" in the file.
+std::string Unescape(std::string_view value) {
+  std::string out;
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] == '\\' && i + 1 < value.size() && value[i + 1] == 'n') {
+      out += '\n';
+      ++i;
+    } else {
+      out += value[i];
+    }
+  }
+  return out;
+}
+
+std::string Escape(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '\n') {
+      out += "\\n";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 std::string Cut(std::string text) {
   if (text.size() <= MaxLanguageText) return text;
   std::size_t end = MaxLanguageText;
@@ -96,10 +122,12 @@ Texts TextsFromLanguage(std::string_view ini) {
   CSimpleIniA file(false, true, false);
   const std::string text = LanguageBytesToUtf8(ini);
   if (file.LoadData(text.data(), text.size()) < 0) return texts;
-  for (const TextRow& row : LanguageTextRows()) {
+  // The program's own texts (buttons of the message boxes, the file dialog, Undo and Redo, the
+  // error messages) come after the menus' and dialogs' in a section of their own.
+  for (const TextRow& row : TextRows) {
     const std::string section(row.Section), key(row.Key);
     if (const char* value = file.GetValue(section.c_str(), key.c_str(), nullptr))
-      texts.Set(row.Id, Cut(value));
+      texts.Set(row.Id, Cut(Unescape(value)));
   }
   return texts;
 }
@@ -126,13 +154,13 @@ Texts LoadLanguageFile(const std::filesystem::path& path, std::string* error) {
 std::string LanguageFileText(const Texts& texts) {
   std::string out;
   std::string_view section;
-  for (const TextRow& row : LanguageTextRows()) {
+  for (const TextRow& row : TextRows) {
     if (row.Section != section) {
       if (!section.empty()) out += '\n';
       section = row.Section;
       out.append("[").append(section).append("]\n");
     }
-    out.append(row.Key).append("=").append(texts.Get(row.Id)).append("\n");
+    out.append(row.Key).append("=").append(Escape(texts.Get(row.Id))).append("\n");
   }
   return out;
 }

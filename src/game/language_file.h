@@ -21,14 +21,15 @@ inline constexpr std::uintmax_t MaxLanguageFileBytes = 1 << 20;
 std::string LanguageBytesToUtf8(std::string_view bytes);
 
 // Texts from the INI text `ini` over the built-in ones. Sections and keys ignore case; blanks
-// around a value go; a key given twice counts with its first value.
+// around a value go; a key given twice counts with its first value; "\n" in a value is a line
+// break.
 Texts TextsFromLanguage(std::string_view ini);
 
 // The texts of the file at `path`; the built-in texts when it cannot be read. `error` (when
 // given) says why the file was not used, or stays empty.
 Texts LoadLanguageFile(const std::filesystem::path& path, std::string* error = nullptr);
 
-// A language file holding every language text of `texts`, in the order the loader reads them.
+// A language file holding every text of `texts`, in the order the loader reads them.
 std::string LanguageFileText(const Texts& texts);
 
 }  // namespace krattle

@@ -14,6 +14,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "krattle: cannot start SDL: %s\n", SDL_GetError());
     return 1;
   }
+  // Game controllers are welcome, not needed: without them the keyboard plays.
+  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+    std::fprintf(stderr, "krattle: no game controllers: %s\n", SDL_GetError());
   int status = 1;
   try {
     auto app = std::make_unique<krattle::App>();

@@ -49,6 +49,7 @@ App::App()
     : canvas_(assets_, 640, 408),
       dialogs_(window_, events_, [this] { window_.DrawSurface(canvas_); }) {
   window_.SetCanvas(&canvas_);
+  keys_.SetControllers(&pads_);
   assets_.WavesLoaded = [this](const WaveList& waves) { sound_.Load(waves); };
 }
 
@@ -143,6 +144,11 @@ void App::PumpEvents() {
 
 void App::HandleEvent(const SDL_Event& ev) {
   ImGui_ImplSDL2_ProcessEvent(&ev);
+  std::vector<int> padKeys;
+  pads_.HandleEvent(ev, padKeys);
+  // A controller's presses act like keys, except while a menu holds the input.
+  if (!menu_.AnyOpen)
+    for (int key : padKeys) game_->KeyDown(key);
   switch (ev.type) {
     case SDL_QUIT: closeAsked_ = true; break;
     case SDL_MOUSEMOTION:

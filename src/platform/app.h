@@ -55,6 +55,7 @@ class App {
   const FieldRects& PopupRects() const { return popupRects_; }
   const ImGuiDialogs& Dialogs() const { return dialogs_; }
   SdlWindow& Window() { return window_; }
+  const SdlControllers& Controllers() const { return pads_; }
 
  private:
   bool Ending() const { return quit_ || game_->QuitRequested() || dialogs_.QuitRequested(); }
@@ -68,6 +69,7 @@ class App {
   SetFileAssets assets_;
   SoftwareCanvas canvas_;
   SdlWindow window_;
+  SdlControllers pads_;
   SdlKeyboard keys_;
   SdlMixer mixer_;  // before the sound and the music, which it outlives
   SdlSound sound_{mixer_};

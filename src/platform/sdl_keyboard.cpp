@@ -65,6 +65,7 @@ SDL_Scancode ScancodeOf(int key) {
 
 bool SdlKeyboard::IsDown(int key) const {
   if (blocked_) return false;
+  if (pads_ && pads_->IsDown(key)) return true;
   if (key == keys::Ctrl) return state_[SDL_SCANCODE_LCTRL] || state_[SDL_SCANCODE_RCTRL];
   const SDL_Scancode sc = ScancodeOf(key);
   return sc != SDL_SCANCODE_UNKNOWN && state_[sc];

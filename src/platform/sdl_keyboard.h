@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include "game/platform.h"
+#include "platform/sdl_controllers.h"
 
 namespace krattle {
 
@@ -19,9 +20,12 @@ class SdlKeyboard : public Keyboard {
   bool IsDown(int key) const override;
   // While a dialog or a text field owns the keyboard, nothing reads as held.
   void SetBlocked(bool blocked) { blocked_ = blocked; }
+  // Game controllers hold keys too.
+  void SetControllers(const SdlControllers* pads) { pads_ = pads; }
 
  private:
   const Uint8* state_;
+  const SdlControllers* pads_ = nullptr;
   bool blocked_ = false;
 };
 

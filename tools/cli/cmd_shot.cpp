@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "commands.h"
@@ -48,6 +49,10 @@ IoResult WritePng(const std::string& path, const SoftwareCanvas& canvas) {
 
 }  // namespace
 
+// Over 20 minutes of play at the default speed, yet only seconds of work; a larger count is
+// a slip of the keyboard that would keep the tool busy for hours.
+constexpr long kMaxFrames = 100'000;
+
 int ShotCommand(const Args& args) {
   auto fail = [](const std::string& msg) {
     std::fprintf(stderr, "krattle-cli shot: %s\n", msg.c_str());
@@ -70,7 +75,8 @@ int ShotCommand(const Args& args) {
         if (!ParseInt(v, 0, 4, level)) return fail("level must be 0..4");
         haveLevel = true;
       } else if (a == "--frames") {
-        if (!ParseInt(v, 1, 10'000'000, frames)) return fail("frames must be 1..10000000");
+        if (!ParseInt(v, 1, kMaxFrames, frames))
+          return fail("frames must be 1.." + std::to_string(kMaxFrames));
         haveFrames = true;
       } else if (a == "--zoom") {
         if (!ParseInt(v, 1, 2, zoom)) return fail("zoom must be 1 or 2");

@@ -22,7 +22,7 @@ IoResult SdlFail(const std::string& what, const std::string& name) {
   return IoResult::Fail(what + " " + name + ": " + SDL_GetError());
 }
 
-// SDL reads a whole file into memory; refuse absurd files before it tries.
+// A file is read whole before its header is judged; absurd sizes are refused unread.
 constexpr std::uint64_t MaxBmpFileBytes = 256u << 20;
 constexpr std::uint64_t MaxWavFileBytes = 80u << 20;
 

@@ -23,6 +23,7 @@
 #include "game/headless_sim.h"
 #include "game/moves.h"
 #include "platform/sdl_media_codec.h"
+#include "render/canvas.h"
 #include "render/media_headers.h"
 #include "render/midi_length.h"
 #include "render/set_file.h"
@@ -189,6 +190,17 @@ void MidiTarget(Bytes bytes) {
   if (!len.Ok && len.Message.empty()) Broken("a refusal without a message");
 }
 
+// The playfield is drawn every frame; the demo target only needs the game's logic, and recording
+// thousands of draw calls per input would make it several times slower.
+class NullCanvas : public Canvas {
+ public:
+  void Fill(std::uint32_t) override {}
+  void DrawItem(ImageListId, int, int, int) override {}
+  void StretchItem(ImageListId, int, int, int, int, int) override {}
+  int ItemPatternWidth(ImageListId, int) const override { return 32; }
+  void Present() override {}
+};
+
 // cave, level, the demo level byte, two length bytes, then the demo's steps.
 void DemoTarget(Bytes bytes) {
   if (bytes.size() < 5) return;
@@ -205,7 +217,8 @@ void DemoTarget(Bytes bytes) {
   const Bytes steps = bytes.subspan(5);
   for (std::size_t n = 0; n < steps.size() && n < std::size_t(DemoMaxSteps); ++n)
     set->SetDemoStep(cave, int(n), steps[n]);
-  HeadlessRunner runner;
+  NullCanvas canvas;
+  HeadlessRunner runner({}, &canvas);
   runner.game().UseCaveSet(*set);
   runner.game().ChooseCave(cave, bytes[1] % LevelCount);
   // A stored demo runs at most 600 steps of 50 ticks; a few thousand frames show the start,

@@ -43,13 +43,26 @@ void PutFile(const fs::path& file, const std::uint8_t* data, std::size_t size) {
   if (!out.flush()) Broken("cannot write the scratch file");
 }
 
+// A folder of this process's own, removed when the process ends normally.
+class ScratchFolder {
+ public:
+  ScratchFolder()
+      : path_(fs::temp_directory_path() / ("krattle_fuzz_" + std::to_string(::getpid()))) {
+    fs::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  const fs::path& Path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
 fs::path ScratchFile(const char* name) {
-  static const fs::path dir = [] {
-    auto d = fs::temp_directory_path() / ("krattle_fuzz_" + std::to_string(::getpid()));
-    fs::create_directories(d);
-    return d;
-  }();
-  return dir / name;
+  static const ScratchFolder folder;
+  return folder.Path() / name;
 }
 
 // Everything the game reads from a set once it has it: the set-wide fields, each slot's

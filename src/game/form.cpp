@@ -55,6 +55,17 @@ FormField ButtonField(std::string id, std::string caption) {
   return Make(std::move(id), FieldKind::Button, std::move(caption));
 }
 
+FormField UpDownEditField(std::string id, std::string upDownId, std::string caption, int min,
+                          int max, int maxLength) {
+  FormField f = Make(std::move(id), FieldKind::UpDownEdit, std::move(caption));
+  f.UpDownId = std::move(upDownId);
+  f.Min = min;
+  f.Max = max;
+  f.Value = min;
+  f.MaxLength = maxLength;
+  return f;
+}
+
 FormField& Form::Add(FormField field) {
   Fields.push_back(std::move(field));
   return Fields.back();
@@ -102,9 +113,39 @@ void Form::SetValue(const std::string& id, int value) {
 
 void Form::SetText(const std::string& id, const std::string& text) {
   FormField* f = Usable(id);
-  if (!f || f->Kind != FieldKind::FileName || f->Text == text) return;
-  f->Text = text;
+  if (!f || (f->Kind != FieldKind::FileName && f->Kind != FieldKind::UpDownEdit)) return;
+  std::string typed = text;
+  // An edit takes no more than it has room for, whoever types.
+  if (f->MaxLength > 0 && static_cast<int>(typed.size()) > f->MaxLength) typed.resize(f->MaxLength);
+  if (f->Text == typed) return;
+  f->Text = typed;
   if (OnChange) OnChange(*this, *f);
+}
+
+FormField* Form::FindUpDown(const std::string& id) {
+  for (FormField& f : Fields)
+    if (f.Kind == FieldKind::UpDownEdit && (f.Id == id || f.UpDownId == id))
+      return open_ && f.Enabled && f.Visible ? &f : nullptr;
+  throw std::logic_error("form " + Id + " has no up-down " + id);
+}
+
+void Form::Step(const std::string& id, int delta) {
+  FormField* f = FindUpDown(id);
+  if (!f) return;
+  // The number typed, as far as it is one; otherwise where the up-down last stood.
+  int from = f->Value;
+  try {
+    std::size_t used = 0;
+    const long typed = std::stol(f->Text, &used);
+    if (used == f->Text.size()) from = static_cast<int>(std::clamp<long>(typed, f->Min, f->Max));
+  } catch (const std::exception&) {
+  }
+  const int to = std::clamp(from + delta, f->Min, f->Max);
+  f->Value = to;
+  const std::string text = std::to_string(to);
+  if (to == from && f->Text == text) return;
+  f->Text = text;
+  if (OnStep) OnStep(*this, *f);
 }
 
 void Form::Click(const std::string& id) {
@@ -125,6 +166,8 @@ void ApplyFormAction(Form& form, const FormAction& a) {
     case FormAction::Type: form.SetText(a.Field, a.Text); break;
     case FormAction::Click: form.Click(a.Field); break;
     case FormAction::Close: form.CloseBox(); break;
+    case FormAction::StepUp: form.Step(a.Field, 1); break;
+    case FormAction::StepDown: form.Step(a.Field, -1); break;
   }
 }
 

@@ -4,6 +4,7 @@
 // forms from a script. Either way the changes go through the same calls below, so a dialog's
 // logic is tested without a window.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,6 +18,9 @@ enum class FieldKind : std::uint8_t {
   Choice,    // one of Items: Value is the index
   FileName,  // a path typed or picked with a chooser
   Button,
+  // A text edit with an up-down beside it: Text is what was typed (not always a number), the
+  // up-down steps the number in it within Min..Max.
+  UpDownEdit,
 };
 
 struct FormField {
@@ -30,6 +34,10 @@ struct FormField {
   std::string Filter;  // FileName: what the chooser offers, "Caption *.ext|*.ext"
   bool Enabled = true;
   bool Visible = true;
+  int MaxLength = 0;         // UpDownEdit: characters the edit takes (0: any)
+  std::string UpDownId;      // UpDownEdit: the up-down's own component name
+  std::int32_t Colour = -1;  // Label: 0xRRGGBB, or -1 for the usual text colour
+  int Width = 90;            // Button: pixels; 0 fits the caption
   // Laid out on the same line as the field before it.
   bool SameLine = false;
 };
@@ -43,6 +51,8 @@ FormField ChoiceField(std::string id, std::string caption, std::vector<std::stri
                       int chosen);
 FormField FileNameField(std::string id, std::string caption, std::string path, std::string filter);
 FormField ButtonField(std::string id, std::string caption);
+FormField UpDownEditField(std::string id, std::string upDownId, std::string caption, int min,
+                          int max, int maxLength);
 
 class Form {
  public:
@@ -54,6 +64,8 @@ class Form {
   std::function<void(Form&)> OnShow;
   Handler OnChange;
   Handler OnClick;
+  // An up-down moved its edit's number (typing into the edit is OnChange).
+  Handler OnStep;
   // The close box; the form closes after it.
   std::function<void(Form&)> OnCloseBox;
 
@@ -68,6 +80,9 @@ class Form {
   void SetValue(const std::string& id, int value);
   void SetText(const std::string& id, const std::string& text);
   void Click(const std::string& id);
+  // An up-down's arrow: +1 or -1 from the edit's number (the last good one when the text is
+  // none), kept within the range. `id` is the edit's or the up-down's name.
+  void Step(const std::string& id, int delta);
   void CloseBox();
 
   // Handlers end the dialog with Close().
@@ -76,12 +91,13 @@ class Form {
 
  private:
   FormField* Usable(const std::string& id);
+  FormField* FindUpDown(const std::string& id);
   bool open_ = false;
 };
 
 // One step of a scripted answer to a form: set a field, type into it, click it, or close.
 struct FormAction {
-  enum Kind : std::uint8_t { Set, Type, Click, Close } What = Click;
+  enum Kind : std::uint8_t { Set, Type, Click, Close, StepUp, StepDown } What = Click;
   std::string Field;
   int Value = 0;
   std::string Text;

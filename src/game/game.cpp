@@ -90,6 +90,7 @@ bool Game::Creation(const StartupOptions& options) {
       *set_ = *fresh;
       setFile_ = setPath;
       AfterSetRead(setPath);
+      ShowSetPosition();
       if (fromCommandLine) flow_.TitlePicture = false;
     } else {
       // A file that passed the size test but cannot be read is reported; the title screen
@@ -131,13 +132,21 @@ void Game::AfterSetRead(const std::filesystem::path& path) {
   flow_.CurrentCave = flow_.CurrentLevel = 0;
   run_.Values.Score = 0;
   LoadHighScores();
+}
+
+void Game::ShowSetPosition() {
   menu_.StartEnabled = true;
   RestoreSavedPosition();
   menu_.StopEnabled = true;
 }
 
-bool Game::LoadCaveSet(const std::filesystem::path& path) {
-  if (!PassesSizeTest(path)) return false;
+bool Game::ReadChosenSet(const std::filesystem::path& path) {
+  // A file that is not opened is worth a word: the set on screen stays, and the user learns why.
+  if (const std::string why = SizeTestFailure(path); !why.empty()) {
+    io_.Ask.Message(texts_.Format(TextId::ProgramCannotOpenSet, {why}),
+                    texts_.Get(TextId::ProgramTitle));
+    return false;
+  }
   auto fresh = std::make_unique<CaveSet>();
   const CaveSetResult r = ReadCaveSet(path, *fresh);
   if (!r.Ok()) {
@@ -145,7 +154,22 @@ bool Game::LoadCaveSet(const std::filesystem::path& path) {
                     texts_.Get(TextId::ProgramTitle));
     return false;
   }
-  UseCaveSet(*fresh, path);
+  *set_ = *fresh;
+  setFile_ = path;
+  AfterSetRead(path);
+  flow_.TitlePicture = false;
+  return true;
+}
+
+bool Game::LoadCaveSet(const std::filesystem::path& path) {
+  if (!ReadChosenSet(path)) return false;
+  if (flow_.EditorActive && editor_) {
+    editor_->Loaded();
+    return true;
+  }
+  ShowSetPosition();
+  RestartAttract();
+  flow_.ScreenMode = smTitle;
   return true;
 }
 
@@ -153,6 +177,7 @@ void Game::UseCaveSet(const CaveSet& set, const std::filesystem::path& path) {
   *set_ = set;
   setFile_ = path;
   AfterSetRead(path.empty() ? std::filesystem::path("Krattle.kcv") : path);
+  ShowSetPosition();
   if (path.empty()) setName_.clear();
   flow_.TitlePicture = false;
   RestartAttract();
@@ -168,9 +193,11 @@ void Game::ChooseCave(int cave, int level) {
 
 void Game::ChooseCaveSet() {
   StopLoopedSounds();
-  // The editor stores its fields and asks about unsaved changes here once it exists.
+  const bool editing = flow_.EditorActive && editor_;
+  if (editing && !editor_->MayLoad()) return;
   const auto chosen = io_.Ask.OpenFile({texts_.Get(TextId::ProgramOpenCaveSet),
                                         programDir_ / "Levels", "Krattle Caves *.kcv|*.kcv"});
+  if (editing) editor_->LoadChosen();
   if (chosen) LoadCaveSet(*chosen);
 }
 
@@ -191,7 +218,7 @@ void Game::LoadGraphicsSets() {
   }
   view_.SetZoom(view_.ZoomMode);
   menu_.ZoomChecked = big;
-  io_.Window.SetSurfaceSize(view_.SurfaceWidth(), view_.SurfaceHeight());
+  io_.Window.SetSurfaceSize(view_.SurfaceWidth(), view_.SurfaceHeight(), 0);
 }
 
 void Game::ToggleZoom() {
@@ -218,7 +245,70 @@ void Game::ToggleMute() {
 
 void Game::SwitchFullScreen() {
   if (flow_.EditorActive) return;
+  fullScreen_ = !fullScreen_;
   io_.Window.ToggleFullScreen();
+}
+
+void Game::Command(MenuCommand command) {
+  const bool editing = flow_.EditorActive && editor_;
+  switch (command) {
+    case MenuCommand::LoadGame:
+    case MenuCommand::Load: ChooseCaveSet(); break;
+    case MenuCommand::Start: Start(); break;
+    case MenuCommand::Stop: Stop(); break;
+    case MenuCommand::CavesEditor: OpenEditor(); break;
+    case MenuCommand::New:
+      if (editing) editor_->New();
+      break;
+    case MenuCommand::Save:
+      if (editing) editor_->Save();
+      break;
+    case MenuCommand::SaveAs:
+      if (editing) editor_->SaveAs();
+      break;
+    case MenuCommand::PlayDemo: PlayDemos(); break;
+    case MenuCommand::RecordDemo: RecordDemo(); break;
+    case MenuCommand::Exit:
+      if (editing) {
+        editor_->Leave();
+      } else {
+        quit_ = true;
+      }
+      break;
+    case MenuCommand::Zoom: ToggleZoom(); break;
+    case MenuCommand::FullScreen: SwitchFullScreen(); break;
+    case MenuCommand::Mute: ToggleMute(); break;
+    case MenuCommand::About: ShowAbout(); break;
+    case MenuCommand::Copy:
+    case MenuCommand::Paste:
+    case MenuCommand::Clear:
+    case MenuCommand::Undo:
+    case MenuCommand::Redo:
+      if (editing) editor_->Edit(command);
+      break;
+    // Items whose dialogs are still to come are disabled in the menu.
+    case MenuCommand::None:
+    case MenuCommand::Speed:
+    case MenuCommand::Settings: break;
+  }
+}
+
+void Game::OpenEditor() {
+  if (editor_) editor_->Enter();
+}
+
+bool Game::CloseRequest() {
+  if (flow_.EditorActive && editor_) return editor_->MayClose();
+  return true;
+}
+
+void Game::Mouse(const MouseEvent& event) {
+  if (flow_.ScreenMode == smEditor && editor_) editor_->Mouse(event);
+}
+
+void Game::SetCaption(std::string caption) {
+  caption_ = std::move(caption);
+  io_.Window.SetCaption(caption_);
 }
 
 void Game::OnActivate() {
@@ -280,9 +370,13 @@ bool Game::AnyDemo() const {
   return false;
 }
 
-// The editor comes later; an editor test has nowhere else to return to.
 void Game::ReturnToEditor() {
   RestoreAbandonedDemo();
+  if (editor_) {
+    editor_->Enter();
+    return;
+  }
+  // A game without an editor part (tools, tests of the game alone) has nowhere else to go.
   flow_.ScreenMode = smTitle;
   RestartAttract();
 }

@@ -10,7 +10,9 @@
 
 #include "core/cave_set.h"
 #include "engine/engine.h"
+#include "game/editor_mode.h"
 #include "game/game_state.h"
+#include "game/menu_bar.h"
 #include "game/platform.h"
 #include "game/texts.h"
 #include "render/playfield_renderer.h"
@@ -22,6 +24,7 @@ namespace krattle {
 namespace testing {
 struct GameProbe;
 }
+class Editor;
 
 class Game : public EngineHost {
  public:
@@ -53,6 +56,20 @@ class Game : public EngineHost {
   void ToggleMute();
   void SwitchFullScreen();
   void ShowAbout();
+  // A menu item chosen (the Exit item leaves the editor while it is open).
+  void Command(MenuCommand command);
+  // Menu Caves Editor and key E.
+  void OpenEditor();
+  // The window's close box. False when the program should go on (the editor's question said so).
+  bool CloseRequest();
+  // Mouse events on the drawing surface, in surface pixels; the editor screen takes them.
+  void Mouse(const MouseEvent& event);
+
+  // The editor, handed over by the layer that builds it; the Game owns it from then on.
+  void AttachEditor(std::unique_ptr<EditorMode> editor) { editor_ = std::move(editor); }
+  EditorMode* EditorPart() { return editor_.get(); }
+  // The editor's panel while it is shown, else nothing.
+  Form* EditorPanel() { return editor_ && menu_.PanelShown ? &editor_->Panel() : nullptr; }
 
   // Reads a set file as Load Game does after its dialog. False (and the old set kept) when the
   // file is not a cave set or cannot be read.
@@ -112,6 +129,7 @@ class Game : public EngineHost {
   const std::filesystem::path& SetFile() const { return setFile_; }
   const ResourcePaths& Paths() const { return paths_; }
   const Texts& Text() const { return texts_; }
+  const std::string& Caption() const { return caption_; }
   bool QuitRequested() const { return quit_; }
 
  private:
@@ -138,6 +156,10 @@ class Game : public EngineHost {
   void GameOver();
   void SaveSetIgnoringErrors();
   void AfterSetRead(const std::filesystem::path& path);
+  // Outside the editor a set just read opens at the position it keeps.
+  void ShowSetPosition();
+  bool ReadChosenSet(const std::filesystem::path& path);
+  void SetCaption(std::string caption);
   bool AnyDemo() const;
   void Click() { PlaySound(waves::Click); }
   enum class AssetKind { Tiles, Fonts, Sounds };
@@ -145,7 +167,7 @@ class Game : public EngineHost {
                         AssetKind kind);
   void Fatal(const std::string& text);
 
-  // Seam for the editor to come.
+  // The end of a cave tested from the editor.
   void ReturnToEditor();
 
   // Demo endings: the engine's hooks name no reason, so it is told from where they come.
@@ -187,8 +209,13 @@ class Game : public EngineHost {
   bool clockEnabled_ = false;
   bool saveFailureShown_ = false;  // once per set until a save succeeds
   bool quit_ = false;
+  bool fullScreen_ = false;
+  std::string caption_ = "Krattle";
+  std::unique_ptr<EditorMode> editor_;
 
-  friend struct testing::GameProbe;  // tests set up states that play would take long to reach
+  friend struct testing::GameProbe;
+  // The editor switches screens and edits the set: it changes this state as the game flow does.
+  friend class Editor;  // tests set up states that play would take long to reach
 };
 
 class Texts;

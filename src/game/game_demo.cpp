@@ -27,6 +27,7 @@ void Game::RecordDemo() {
   flow_.DemoIndex = 0;
   const int cave = flow_.CurrentCave;
   BackUpDemo(cave);
+  if (flow_.EditorActive && editor_) editor_->MarkModified();
   // Until the recording is complete the cave has no demo to play.
   set_->SetDemoPresent(cave, false);
   set_->DemoLevel(cave) = flow_.CurrentLevel;

@@ -50,12 +50,14 @@ void Game::StartCave() {
   const int cave = flow_.CurrentCave, level = flow_.CurrentLevel;
   GameValues& v = run_.Values;
   if (flow_.EditorActive) {
-    // The editor stores its fields into the set here once it exists.
+    if (editor_) editor_->StoreFields();
     LoadGraphicsSets();
+    menu_.ZoomShown = true;
     v.Score = 0;
     v.Lives = 1;
     v.NextBonusScore = 500;
   }
+  menu_.PanelShown = false;
   StopMusic();
   flow_.ScreenMode = smGame;
   CopyCaveFromSet(run_, *set_, cave, level, true);

@@ -15,8 +15,11 @@ void Game::Frame() {
   switch (flow_.ScreenMode) {
     case smGame: GameFrame(); break;
     case smEditor:
-      // The editor view draws itself once the editor exists.
-      io_.Screen.Present();
+      if (editor_) {
+        editor_->RenderFrame(io_.Screen);
+      } else {
+        io_.Screen.Present();
+      }
       break;
     default:
       TitleFrame();

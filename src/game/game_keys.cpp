@@ -110,14 +110,15 @@ void Game::KeyDown(int key, int shift, bool repeat) {
       PlayNextDemo();
     }
   }
-  // E (editor) and S (speed dialog) join here with their commands.
+  if (key == keys::Letter('E') && flow_.ScreenMode == smTitle && !fullScreen_) OpenEditor();
+  // S (speed dialog) joins here with its command.
   if (key == keys::Letter('M')) {
     // The click is heard even when it turns the sound off.
     io_.Sound.Play(waves::Click);
     ToggleMute();
   }
   PlayKeys(key, shift);
-  // The editor's own keys (cave, level and palette steps) join here with the editor.
+  if (flow_.ScreenMode == smEditor && editor_) editor_->Key(key, shift);
 }
 
 }  // namespace krattle

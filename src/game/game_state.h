@@ -101,6 +101,16 @@ struct MenuState {
   bool DemoEnabled = false;
   bool ZoomChecked = false;
   bool MuteChecked = false;
+  // The editor's file and Edit menus replace the Game menu.
+  bool Editing = false;
+  // The editor hides Zoom (it always draws with the big tiles) until a test starts, and Full
+  // screen until it closes.
+  bool ZoomShown = true;
+  bool FullScreenShown = true;
+  // The editor's parameter panel under its surface.
+  bool PanelShown = false;
+  bool UndoEnabled = false;
+  bool RedoEnabled = false;
 };
 
 // Resource files, relative to the program's folder unless absolute.

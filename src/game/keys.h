@@ -27,6 +27,13 @@ constexpr int Letter(char c) {
   return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
 }
 
+// Keys typed into the editor's panel edits that act as the editor's commands instead: the cave,
+// level and palette steps, and T for a test.
+constexpr bool PassesFromEdits(int key) {
+  return key == Minus || key == Equals || key == LeftBracket || key == RightBracket ||
+         key == Period || key == Comma || key == Letter('T');
+}
+
 // Modifier bits of a key-down event.
 inline constexpr int ShiftBit = 1;
 inline constexpr int AltBit = 2;

@@ -73,8 +73,10 @@ class Dialogs {
 class Display {
  public:
   virtual ~Display() = default;
-  virtual void SetSurfaceSize(int width, int height) = 0;
+  // The surface, and the band under it that holds the editor's panel (0 outside the editor).
+  virtual void SetSurfaceSize(int width, int height, int panelHeight) = 0;
   virtual void ToggleFullScreen() = 0;
+  virtual void SetCaption(const std::string& caption) = 0;
 };
 
 struct PlatformServices {

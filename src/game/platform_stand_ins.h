@@ -3,6 +3,7 @@
 // answer from a script. The headless runner and the tests use them.
 
 #include <deque>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -77,14 +78,32 @@ class ScriptedDialogs : public Dialogs {
   std::vector<std::filesystem::path> OpenedIn;
   std::vector<std::string> FileTitles;
   std::string LastPrompt;
+
+  // Strict: every dialog needs a queued reply (a message box an Ok, a form its actions); one
+  // without is answered as cancelled and described here, so a script can stop at it.
+  bool Strict = false;
+  std::string Unanswered;
+  // Called with each message box's "title: text" as it comes up.
+  std::function<void(const std::string&)> Echo;
+
+ private:
+  bool Missing(const std::string& what);
+  bool Fault(const std::string& message);
 };
 
 class NullDisplay : public Display {
  public:
-  void SetSurfaceSize(int w, int h) override { Width = w, Height = h; }
+  void SetSurfaceSize(int w, int h, int panel) override {
+    Width = w, Height = h, PanelHeight = panel;
+    if (Resized) Resized(w, h);
+  }
   void ToggleFullScreen() override { FullScreen = !FullScreen; }
-  int Width = 0, Height = 0;
+  void SetCaption(const std::string& caption) override { Caption = caption; }
+  int Width = 0, Height = 0, PanelHeight = 0;
   bool FullScreen = false;
+  std::string Caption = "Krattle";
+  // Lets a headless run keep a pixel surface the size of the window's.
+  std::function<void(int, int)> Resized;
 };
 
 // Accepts every set unless its path is listed as broken.

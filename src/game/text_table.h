@@ -186,6 +186,11 @@
   X(ProgramOpen, "Program", "Open", "Open")                                                     \
   X(ProgramSave, "Program", "Save", "Save")                                                     \
   X(ProgramOpenCaveSet, "Program", "OpenCaveSet", "Open cave set")                              \
+  X(ProgramSaveCaveSet, "Program", "SaveCaveSet", "Save cave set")                              \
+  X(ProgramUndo, "Program", "Undo", "Undo          CTRL+Z")                                     \
+  X(ProgramRedo, "Program", "Redo", "Redo          CTRL+Y")                                     \
+  X(ProgramCannotSaveCaves, "Program", "CannotSaveCaves",                                       \
+    "The caves were not saved to %1: %2.\nThey are still marked as modified.")                  \
   X(ProgramFileName, "Program", "FileName", "File name")                                        \
   X(ProgramFilesOfType, "Program", "FilesOfType", "Files of type: %1")                          \
   X(ProgramReplaceFile, "Program", "ReplaceFile",                                               \

@@ -7,6 +7,10 @@
 #include <cstdio>
 #include <utility>
 
+#include "editor/editor.h"
+#include "game/keys.h"
+#include "platform/editor_panel.h"
+
 namespace krattle {
 
 namespace {
@@ -79,7 +83,13 @@ int App::Open(const AppOptions& options) {
 
   PlatformServices services{canvas_, keys_, sound_, music_, dialogs_, window_, assets_};
   game_ = std::make_unique<Game>(services);
+  AttachEditor(*game_);
   dialogs_.SetTexts(&game_->Text());
+  dialogs_.SetUnderlay([this] {
+    DrawMainMenu(game_->Menu(), game_->Text());
+    std::vector<FormAction> ignored;
+    if (const Form* panel = game_->EditorPanel()) DrawEditorPanel(*panel, window_, ignored);
+  });
   StartupOptions start;
   start.ProgramDir = options.ProgramDir.empty() ? ExecutableDir() : options.ProgramDir;
   start.Args = options.Args;
@@ -100,8 +110,12 @@ int App::Run(const AppOptions& options) {
 bool App::Step() {
   // A command chosen in the last frame runs now, between frames, so the dialog it opens can
   // run frames of its own.
-  const MenuCommand command = std::exchange(pending_, MenuCommand::None);
-  RunCommand(command);
+  game_->Command(std::exchange(pending_, MenuCommand::None));
+  // The panel's buttons and edits act here too: Advanced and Cave generator open dialogs.
+  for (const FormAction& a : std::exchange(panelActions_, {}))
+    if (Form* panel = game_->EditorPanel()) ApplyFormAction(*panel, a);
+  // The editor may ask about unsaved work before the window goes.
+  if (std::exchange(closeAsked_, false) && game_->CloseRequest()) quit_ = true;
   if (Ending()) return false;
   PumpEvents();
   if (Ending()) return false;
@@ -122,12 +136,15 @@ void App::PumpEvents() {
 void App::HandleEvent(const SDL_Event& ev) {
   ImGui_ImplSDL2_ProcessEvent(&ev);
   switch (ev.type) {
-    case SDL_QUIT: quit_ = true; break;
+    case SDL_QUIT: closeAsked_ = true; break;
     case SDL_MOUSEMOTION:
       pointerInside_ = true;
       pointerX_ = static_cast<float>(ev.motion.x);
       pointerY_ = static_cast<float>(ev.motion.y);
+      HandleMouse(ev);
       break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: HandleMouse(ev); break;
     case SDL_WINDOWEVENT:
       if (ev.window.event == SDL_WINDOWEVENT_LEAVE) pointerInside_ = false;
       if (ev.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && !focused_) {
@@ -139,30 +156,37 @@ void App::HandleEvent(const SDL_Event& ev) {
       }
       break;
     case SDL_KEYDOWN:
-      // Keys belong to the menus while one is open, and to ImGui while it wants them.
-      if (!menu_.AnyOpen && !ImGui::GetIO().WantCaptureKeyboard) {
+      // Keys belong to the menus while one is open, and to ImGui while it wants them; the
+      // editor's step keys and T act even from the panel's edits.
+      if (!menu_.AnyOpen) {
         const int key = VirtualKey(ev.key.keysym);
-        if (key) game_->KeyDown(key, VirtualShift(ev.key.keysym), ev.key.repeat != 0);
+        const bool fromEdit = panelTyping_ && keys::PassesFromEdits(key);
+        if (key && (fromEdit || !ImGui::GetIO().WantCaptureKeyboard)) {
+          if (fromEdit) dropEditFocus_ = true;
+          game_->KeyDown(key, VirtualShift(ev.key.keysym), ev.key.repeat != 0);
+        }
       }
       break;
     default: break;
   }
 }
 
-void App::RunCommand(MenuCommand command) {
-  switch (command) {
-    case MenuCommand::None: break;
-    case MenuCommand::LoadGame: game_->ChooseCaveSet(); break;
-    case MenuCommand::Start: game_->Start(); break;
-    case MenuCommand::Stop: game_->Stop(); break;
-    case MenuCommand::PlayDemo: game_->PlayDemos(); break;
-    case MenuCommand::RecordDemo: game_->RecordDemo(); break;
-    case MenuCommand::Exit: quit_ = true; break;
-    case MenuCommand::Zoom: game_->ToggleZoom(); break;
-    case MenuCommand::FullScreen: game_->SwitchFullScreen(); break;
-    case MenuCommand::Mute: game_->ToggleMute(); break;
-    case MenuCommand::About: game_->ShowAbout(); break;
+void App::HandleMouse(const SDL_Event& ev) {
+  if (menu_.AnyOpen || ImGui::GetIO().WantCaptureMouse) return;
+  MouseEvent m;
+  int x = 0, y = 0;
+  if (ev.type == SDL_MOUSEMOTION) {
+    m.What = MouseEvent::Move;
+    x = ev.motion.x, y = ev.motion.y;
+    m.Button = (ev.motion.state & SDL_BUTTON_RMASK) ? MouseButton::Right : MouseButton::Left;
+  } else {
+    m.What = ev.type == SDL_MOUSEBUTTONDOWN ? MouseEvent::Down : MouseEvent::Up;
+    x = ev.button.x, y = ev.button.y;
+    m.Button = ev.button.button == SDL_BUTTON_RIGHT    ? MouseButton::Right
+               : ev.button.button == SDL_BUTTON_MIDDLE ? MouseButton::Middle
+                                                       : MouseButton::Left;
   }
+  if (window_.ToSurface(x, y, m.X, m.Y)) game_->Mouse(m);
 }
 
 // Frames and clock ticks run outside the ImGui frame: a dialog the game opens (the name entry
@@ -185,11 +209,21 @@ void App::DrawFrame() {
   if (!ImGui::IsMousePosValid() && pointerInside_ && SDL_GetMouseFocus() == nullptr)
     ImGui::GetIO().MousePos = ImVec2(pointerX_, pointerY_);
   ImGui::NewFrame();
-  const bool optionsWasOpen = menu_.OptionsOpen;
+  // A command key typed into an edit has reloaded the fields; the edit lets go of its old text.
+  if (std::exchange(dropEditFocus_, false)) ImGui::SetWindowFocus(nullptr);
+  const bool pausingWasOpen = menu_.PausingOpen;
   menu_ = DrawMainMenu(game_->Menu(), game_->Text());
   pending_ = menu_.Chosen;
   // Only the Options menu pauses the game; the others leave the clock and the loops running.
-  if (menu_.OptionsOpen && !optionsWasOpen) game_->PauseForMenu();
+  if (menu_.PausingOpen && !pausingWasOpen) game_->PauseForMenu();
+  Form* panel = game_->EditorPanel();
+  panelRects_.clear();
+  panelTyping_ = panel && DrawEditorPanel(*panel, window_, panelActions_, &panelRects_);
+  popupRects_.clear();
+  if (EditorMode* editor = game_->EditorPart(); editor && game_->Flow().ScreenMode == smEditor) {
+    DrawEditorPopup(*editor, window_, game_->Text(), popupShown_, &popupRects_);
+    if (!popupShown_) DrawCellUnderMouse(window_);
+  }
   keys_.SetBlocked(ImGui::GetIO().WantCaptureKeyboard);
   ImGui::Render();
   SDL_SetRenderDrawColor(window_.Renderer(), 0, 0, 0, 255);

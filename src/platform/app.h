@@ -9,6 +9,7 @@
 #include "game/frame_clock.h"
 #include "game/game.h"
 #include "platform/event_feed.h"
+#include "platform/form_renderer.h"
 #include "platform/imgui_dialogs.h"
 #include "platform/main_menu.h"
 #include "platform/sdl_keyboard.h"
@@ -48,6 +49,10 @@ class App {
 
   Game& game() { return *game_; }
   const MenuFrame& LastMenu() const { return menu_; }
+  // Where the editor's panel drew its fields in the last frame (empty outside the editor).
+  const FieldRects& PanelRects() const { return panelRects_; }
+  // Where the editor's open pop-up menu drew its items, by their text keys.
+  const FieldRects& PopupRects() const { return popupRects_; }
   const ImGuiDialogs& Dialogs() const { return dialogs_; }
   SdlWindow& Window() { return window_; }
 
@@ -55,7 +60,7 @@ class App {
   bool Ending() const { return quit_ || game_->QuitRequested() || dialogs_.QuitRequested(); }
   void PumpEvents();
   void HandleEvent(const SDL_Event& ev);
-  void RunCommand(MenuCommand command);
+  void HandleMouse(const SDL_Event& ev);
   void GameWork();
   void DrawFrame();
   bool FinishMeasuring();
@@ -73,7 +78,14 @@ class App {
   std::unique_ptr<Game> game_;
   AppOptions options_;
   MenuFrame menu_;
+  FieldRects panelRects_;
+  std::vector<FormAction> panelActions_;  // done on the panel, applied between frames
+  FieldRects popupRects_;
   MenuCommand pending_ = MenuCommand::None;
+  bool closeAsked_ = false;     // the close box, answered between frames like a menu command
+  bool panelTyping_ = false;    // an edit of the editor's panel holds the keys
+  bool dropEditFocus_ = false;  // a key typed into an edit acted as a command
+  bool popupShown_ = false;     // ImGui has the editor's pop-up menu open
   // The pointer as the last motion event left it, while it is inside the window.
   bool pointerInside_ = false;
   float pointerX_ = 0, pointerY_ = 0;

@@ -32,6 +32,9 @@ class ImGuiDialogs : public Dialogs {
   bool QuitRequested() const { return quit_; }
   // False before ImGui is set up (start-up errors then go to a plain SDL message box).
   void SetReady(bool ready) { ready_ = ready; }
+  // Drawn with ImGui under every dialog (the menu bar, the editor's panel), so the window keeps
+  // its face while a dialog is up; the dialog being modal, nothing there takes input.
+  void SetUnderlay(std::function<void()> underlay) { underlay_ = std::move(underlay); }
   // The program's texts, once the game holds them; until then the built-in ones.
   void SetTexts(const Texts* texts) { texts_ = texts; }
   // How many dialogs have been shown, for tests that check a command opened one.
@@ -55,6 +58,7 @@ class ImGuiDialogs : public Dialogs {
   SdlWindow& window_;
   EventFeed& events_;
   std::function<void()> background_;
+  std::function<void()> underlay_;
   // The folder each kind of file was last chosen in, where its dialog opens next time.
   std::map<std::string, std::filesystem::path> lastFolder_;
   int shown_ = 0;

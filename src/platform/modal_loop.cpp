@@ -30,6 +30,7 @@ void ImGuiDialogs::RunModal(const std::string& title, const std::function<bool()
     ImGui_ImplSDLRenderer_NewFrame();
     ImGui_ImplSDL2_NewFrame();
     ImGui::NewFrame();
+    if (underlay_) underlay_();
     if (!opened) {
       ImGui::OpenPopup(title.c_str());
       opened = true;

@@ -34,25 +34,52 @@ std::string SdlWindow::Open(const char* title, int width, int height, int menuHe
   }
   if (!renderer_) return SDL_GetError();
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-  SetSurfaceSize(width, height);
+  SetSurfaceSize(width, height, 0);
   return {};
 }
 
-void SdlWindow::SetSurfaceSize(int width, int height) {
+void SdlWindow::SetSurfaceSize(int width, int height, int panelHeight) {
   surfaceW_ = width;
   surfaceH_ = height;
+  panelH_ = panelHeight;
   if (canvas_) canvas_->Resize(width, height);
   if (!renderer_) return;
   if (texture_) SDL_DestroyTexture(texture_);
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                width, height);
-  if (!fullScreen_) SDL_SetWindowSize(window_, width, height + menuHeight_);
+  if (!fullScreen_) SDL_SetWindowSize(window_, width, height + menuHeight_ + panelH_);
+}
+
+void SdlWindow::SetCaption(const std::string& caption) {
+  if (window_) SDL_SetWindowTitle(window_, caption.c_str());
+}
+
+int SdlWindow::PanelTop() const {
+  int w = 0, h = 0;
+  if (renderer_) SDL_GetRendererOutputSize(renderer_, &w, &h);
+  return h - panelH_;
+}
+
+void SdlWindow::FromSurface(int sx, int sy, float& x, float& y) const {
+  x = static_cast<float>(shown_.x) +
+      static_cast<float>(sx) * static_cast<float>(shown_.w) / static_cast<float>(surfaceW_);
+  y = static_cast<float>(shown_.y) +
+      static_cast<float>(sy) * static_cast<float>(shown_.h) / static_cast<float>(surfaceH_);
+}
+
+bool SdlWindow::ToSurface(int x, int y, int& sx, int& sy) const {
+  if (shown_.w <= 0 || shown_.h <= 0) return false;
+  if (x < shown_.x || y < shown_.y || x >= shown_.x + shown_.w || y >= shown_.y + shown_.h)
+    return false;
+  sx = static_cast<int>(static_cast<long>(x - shown_.x) * surfaceW_ / shown_.w);
+  sy = static_cast<int>(static_cast<long>(y - shown_.y) * surfaceH_ / shown_.h);
+  return true;
 }
 
 void SdlWindow::ToggleFullScreen() {
   fullScreen_ = !fullScreen_;
   SDL_SetWindowFullscreen(window_, fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  if (!fullScreen_) SDL_SetWindowSize(window_, surfaceW_, surfaceH_ + menuHeight_);
+  if (!fullScreen_) SDL_SetWindowSize(window_, surfaceW_, surfaceH_ + menuHeight_ + panelH_);
 }
 
 void SdlWindow::DrawSurface(const SoftwareCanvas& canvas) {
@@ -62,7 +89,7 @@ void SdlWindow::DrawSurface(const SoftwareCanvas& canvas) {
   SDL_UpdateTexture(texture_, nullptr, pixels.data(), surfaceW_ * 4);
   int w = 0, h = 0;
   SDL_GetRendererOutputSize(renderer_, &w, &h);
-  const int availH = h - menuHeight_;
+  const int availH = h - menuHeight_ - panelH_;
   if (availH <= 0 || w <= 0) return;
   // Keep the aspect and centre; in full screen this letterboxes.
   SDL_Rect dst;
@@ -75,6 +102,7 @@ void SdlWindow::DrawSurface(const SoftwareCanvas& canvas) {
   }
   dst.x = (w - dst.w) / 2;
   dst.y = menuHeight_ + (availH - dst.h) / 2;
+  shown_ = dst;
   SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
 }
 

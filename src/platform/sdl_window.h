@@ -22,11 +22,21 @@ class SdlWindow : public Display {
   // otherwise. Empty on success, else why not.
   std::string Open(const char* title, int width, int height, int menuHeight, bool vsync = true);
 
-  void SetSurfaceSize(int width, int height) override;
+  void SetSurfaceSize(int width, int height, int panelHeight) override;
   void ToggleFullScreen() override;
+  void SetCaption(const std::string& caption) override;
 
-  // Streams the canvas's last frame into the window, scaled to fit below the menu bar.
+  // Streams the canvas's last frame into the window, scaled to fit between the menu bar and
+  // the panel band.
   void DrawSurface(const SoftwareCanvas& canvas);
+  // A window position in surface pixels; false outside the picture.
+  bool ToSurface(int x, int y, int& sx, int& sy) const;
+  // A surface pixel's place in the window.
+  void FromSurface(int sx, int sy, float& x, float& y) const;
+  // The band under the picture that holds the editor's panel: its top and height in window
+  // pixels (height 0 outside the editor).
+  int PanelTop() const;
+  int PanelHeight() const { return panelH_; }
   void SetMenuHeight(int h) { menuHeight_ = h; }
 
   SDL_Window* Window() const { return window_; }
@@ -43,6 +53,8 @@ class SdlWindow : public Display {
   SoftwareCanvas* canvas_ = nullptr;
   int surfaceW_ = 640, surfaceH_ = 408;
   int menuHeight_ = 0;
+  int panelH_ = 0;
+  SDL_Rect shown_{0, 0, 0, 0};  // where the picture was last drawn
   bool software_ = false;
   bool fullScreen_ = false;
 };

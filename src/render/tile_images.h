@@ -27,6 +27,7 @@ inline constexpr int Bomb = 0;
 inline constexpr int Clock = 1;
 inline constexpr int DravikBirth = 2;  // three stages of two
 inline constexpr int DravikStanding = 8;
+inline constexpr int DravikBlinkTap = 25;  // eight frames: the editor's entrance
 inline constexpr int Amoeba = 49;
 inline constexpr int Slime = 57;
 inline constexpr int Acid = 65;

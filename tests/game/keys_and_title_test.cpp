@@ -159,12 +159,14 @@ TEST_F(KeysTest, LOpensTheLoadDialogInTheLevelsFolderAndLoadsTheChosenSet) {
   EXPECT_EQ(values().Lives, 5);
   EXPECT_TRUE(game().Menu().StartEnabled);
 
-  // A file of the wrong size is ignored without a word; the set stays.
+  // A file of the wrong size is not opened; the set stays, and the user hears why.
   std::filesystem::resize_file(dir / "Mine.kcv", 1000);
   runner().Dialogs.Files.push_back(dir / "Mine.kcv");
   game().KeyDown(keys::Letter('L'));
   EXPECT_EQ(game().SetName(), "Mine");
-  EXPECT_TRUE(runner().Dialogs.Shown.empty());
+  EXPECT_TRUE(flow().CaveSetLoaded);
+  ASSERT_EQ(runner().Dialogs.Shown.size(), 1u);
+  EXPECT_NE(runner().Dialogs.Shown[0].find("Cannot open the cave set"), std::string::npos);
 }
 
 TEST_F(KeysTest, AltEnterSwitchesFullScreen) {

@@ -58,6 +58,14 @@ Uint32 TypeKrattleKcv(Uint32, void*) {
   return 0;
 }
 
+Uint32 PressEscape(Uint32, void*) {
+  for (Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+    SDL_Event ev = KeyEvent(type, SDL_SCANCODE_ESCAPE, SDLK_ESCAPE);
+    SDL_PushEvent(&ev);
+  }
+  return 0;
+}
+
 class MenuWalk : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -103,7 +111,15 @@ class MenuWalk : public ::testing::Test {
     const auto& rects = app_->LastMenu().Rects;
     const auto it = rects.find(key);
     ASSERT_NE(it, rects.end()) << key << " is not on screen";
-    const MenuRect r = it->second;
+    ClickAt(it->second);
+  }
+  void ClickPanel(const std::string& id) {
+    const auto& rects = app_->PanelRects();
+    const auto it = rects.find(id);
+    ASSERT_NE(it, rects.end()) << id << " is not on the panel";
+    ClickAt(it->second);
+  }
+  void ClickAt(const MenuRect& r) {
     SDL_WarpMouseInWindow(app_->Window().Window(), static_cast<int>(r.X + r.W / 2),
                           static_cast<int>(r.Y + r.H / 2));
     for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
@@ -253,6 +269,68 @@ TEST_F(MenuWalk, OnlyTheOptionsMenuStopsTheGameClock) {
   Click("Options");
   ASSERT_TRUE(Steps(2));
   EXPECT_FALSE(game().ClockEnabled());
+}
+
+TEST_F(MenuWalk, TheEditorsPanelTakesClicksTypingAndItsCommandKeys) {
+  Open();
+  Tap(SDL_SCANCODE_E, SDLK_e);
+  ASSERT_TRUE(Steps(3));
+  FlowState& flow = GameProbe::Flow(game());
+  ASSERT_EQ(flow.ScreenMode, smEditor);
+  int w = 0, h = 0;
+  SDL_GetWindowSize(app_->Window().Window(), &w, &h);
+  EXPECT_EQ(w, 800);
+  EXPECT_GE(h, 472 + 60);
+  Form& panel = *game().EditorPanel();
+  const std::string diamonds = panel.Field("Editor_Edit_Diamonds").Text;
+  ClickPanel("Editor_UpDown_Diamonds+");
+  ASSERT_TRUE(Steps(3));
+  EXPECT_EQ(panel.Field("Editor_Edit_Diamonds").Text, std::to_string(std::stoi(diamonds) + 1));
+
+  // Typing into an edit: digits go in, the step keys act as commands from there.
+  ClickPanel("Editor_Edit_CaveTime");
+  ASSERT_TRUE(Steps(2));
+  Tap(SDL_SCANCODE_END, SDLK_END);
+  for (int k = 0; k < 3; ++k) Tap(SDL_SCANCODE_BACKSPACE, SDLK_BACKSPACE);
+  Push(SDL_TEXTINPUT, [](SDL_Event& ev) { std::snprintf(ev.text.text, 8, "%s", "7a-7"); });
+  ASSERT_TRUE(Steps(10));
+  EXPECT_EQ(panel.Field("Editor_Edit_CaveTime").Text, "77");
+  Tap(SDL_SCANCODE_EQUALS, SDLK_EQUALS);
+  ASSERT_TRUE(Steps(4));
+  EXPECT_EQ(flow.CurrentCave, 1);
+  EXPECT_EQ(GameProbe::Set(game()).A(0, FieldA::CaveTime), 77);
+  EXPECT_EQ(panel.Field("Editor_Edit_CaveTime").Text,
+            std::to_string(GameProbe::Set(game()).A(SlotOf(1, 0), FieldA::CaveTime)));
+
+  // The close box asks first; Escape cancels and the program goes on.
+  Push(SDL_QUIT, [](SDL_Event&) {});
+  ASSERT_TRUE(Steps(1));
+  Escape();
+  ASSERT_TRUE(Steps(3));
+  EXPECT_EQ(Shown(), 1);
+  EXPECT_EQ(flow.ScreenMode, smEditor);
+
+  // The dialogs open between frames, not inside the one that drew their button.
+  for (const char* button : {"Editor_Button_Advanced", "Editor_Button_GenerateCave"}) {
+    const int before = Shown();
+    ClickPanel(button);
+    const SDL_TimerID escape = SDL_AddTimer(400, PressEscape, nullptr);
+    ASSERT_TRUE(Steps(4));
+    SDL_RemoveTimer(escape);
+    EXPECT_EQ(Shown(), before + 1) << button;
+  }
+
+  // Test Cave from its button, Escape back once the cave is in play.
+  ClickPanel("Editor_Button_TestCave");
+  ASSERT_TRUE(Steps(3));
+  EXPECT_EQ(flow.ScreenMode, smGame);
+  // The cave's opening runs on the real frame clock: about two seconds.
+  for (int k = 0; k < 8000 && GameProbe::Run(game()).Values.GamePhase != gpPlay; ++k)
+    ASSERT_TRUE(Steps(1));
+  Escape();
+  ASSERT_TRUE(Steps(3));
+  EXPECT_EQ(flow.ScreenMode, smEditor);
+  EXPECT_TRUE(game().Menu().PanelShown);
 }
 
 }  // namespace

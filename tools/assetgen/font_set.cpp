@@ -93,6 +93,13 @@ std::vector<float> Head(float angle) {
 
 constexpr float Pi = 3.14159265f;
 
+// Half size in the lower-right corner: the editor draws a creature's facing and an object's
+// state over its picture, which must stay visible beneath.
+std::vector<float> InCorner(std::vector<float> shape) {
+  for (float& v : shape) v = 0.47f + 0.5f * v;
+  return shape;
+}
+
 Picture GrowthMark(bool horizontal, bool vertical) {
   std::vector<std::vector<float>> shapes;
   if (horizontal) {
@@ -110,10 +117,10 @@ Picture GrowthMark(bool horizontal, bool vertical) {
 
 Picture GluedMark() {
   Canvas c(MarkSize, MarkSize);
-  // A drop of glue.
-  c.Ellipse(0.5f, 0.62f, 0.22f, 0.22f, 0xF0D040);
-  c.Polygon({0.5f, 0.15f, 0.31f, 0.55f, 0.69f, 0.55f}, 0xF0D040);
-  c.Ellipse(0.43f, 0.6f, 0.06f, 0.08f, 0xFFFFF0);
+  // A drop of glue in the corner.
+  c.Ellipse(0.72f, 0.78f, 0.14f, 0.14f, 0xF0D040);
+  c.Polygon(InCorner({0.5f, 0.15f, 0.31f, 0.55f, 0.69f, 0.55f}), 0xF0D040);
+  c.Ellipse(0.68f, 0.77f, 0.04f, 0.05f, 0xFFFFF0);
   c.Halo(pal::Ink);
   return c.Take();
 }
@@ -152,7 +159,7 @@ ImageList BuildFontSet() {
   add(PaletteMarker());
   add(StatusBar(640));
   add(StatusBar(800));
-  for (float a : {0.0f, Pi / 2, Pi, -Pi / 2}) add(Mark({Arrow(a)}));
+  for (float a : {0.0f, Pi / 2, Pi, -Pi / 2}) add(Mark({InCorner(Arrow(a))}));
   add(GrowthMark(true, false));
   add(GrowthMark(false, true));
   add(GrowthMark(true, true));

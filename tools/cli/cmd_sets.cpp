@@ -14,12 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path ProgramFolder() {
-  std::error_code ec;
-  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? fs::current_path() : exe.parent_path();
-}
-
 const char* KindName(SetKind kind) {
   return kind == SetKind::Waves ? "waves" : "pictures";
 }

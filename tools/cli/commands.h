@@ -1,8 +1,12 @@
 #pragma once
 // krattle-cli commands. Each takes the arguments after its name and returns the exit status.
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "core/file_bytes.h"
+#include "render/software_canvas.h"
 
 namespace krattle::cli {
 
@@ -17,11 +21,18 @@ int SheetCommand(const Args& args);
 int RecordCommand(const Args& args);
 int DemoCommand(const Args& args);
 int GenerateCommand(const Args& args);
+int RunCommand(const Args& args);
 
 // Parses a whole decimal number in [lo, hi]; false when it is not one.
 bool ParseInt(const std::string& text, long lo, long hi, long& out);
 
 // A cave as the player names it (a letter A..T, either case) or by its number 0..19.
 bool ParseCave(const std::string& text, long& out);
+
+// The folder of the running executable (where data/ and Levels/ are).
+std::filesystem::path ProgramFolder();
+
+// The canvas's picture as a PNG, encoded in memory and saved through the atomic writer.
+IoResult WritePng(const std::filesystem::path& path, const SoftwareCanvas& canvas);
 
 }  // namespace krattle::cli

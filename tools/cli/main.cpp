@@ -28,6 +28,7 @@ const Command kCommands[] = {
     {"record", "record SET.kcv --cave C --level L --input MOVES", krattle::cli::RecordCommand},
     {"demo", "demo SET.kcv --cave C [--speed MS]", krattle::cli::DemoCommand},
     {"generate", "generate SET.kcv --cave C --level L", krattle::cli::GenerateCommand},
+    {"run", "run SET.kcv --script FILE [--shot-dir DIR] [--data DIR]", krattle::cli::RunCommand},
 };
 
 void Usage() {

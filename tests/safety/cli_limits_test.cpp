@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "safety_util.h"
@@ -36,6 +37,21 @@ TEST(CliLimits, CountsBeyondTheirLimitAreUsageErrors) {
   EXPECT_NE(r.err.find("repeat count too large"), std::string::npos) << r.err;
   r = RunCli("sheet " + set + " " + png + " --items 0 99999999");
   EXPECT_EQ(r.status, 2);
+}
+
+TEST(CliLimits, ARunScriptThatIsNoTextFileIsRefusedUnread) {
+  ScratchFolder dir("cli_script");
+  const std::string set = (dir.Path() / "s.kcv").native();
+  ASSERT_EQ(RunCli("new-set " + set).status, 0);
+  CliResult r = RunCli("run " + set + " --script /dev/zero");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("\"/dev/zero\" is not a readable file"), std::string::npos) << r.err;
+  const fs::path huge = dir.Path() / "huge.txt";
+  std::ofstream(huge).close();
+  fs::resize_file(huge, 64u << 20);  // sparse: costs no disk
+  r = RunCli("run " + set + " --script " + huge.native());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("is too large"), std::string::npos) << r.err;
 }
 
 }  // namespace

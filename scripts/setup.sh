@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, only the Debian packages the project needs that are missing.
 # Safe to run again and again; needs root (or sudo) only when something is missing.
+# --fuzz adds what the KRATTLE_FUZZ build needs: clang and its libFuzzer runtime.
 set -euo pipefail
 
 PACKAGES=(
@@ -20,6 +21,9 @@ PACKAGES=(
   libfluidsynth3
   timgm6mb-soundfont
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  PACKAGES+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

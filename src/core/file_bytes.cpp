@@ -101,6 +101,13 @@ IoResult WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& b
   const mode_t mode = exists ? (old.st_mode & 07777) : 0644;
   const fs::path dir = target.parent_path();
   const fs::path folder = dir.empty() ? fs::path(".") : dir;
+  // Caught here rather than at mkstemp, so the message says what is wrong; like a protected
+  // file, a protected folder is refused even to root.
+  struct stat dirStat {};
+  if (::stat(folder.c_str(), &dirStat) == 0 && S_ISDIR(dirStat.st_mode) &&
+      (::access(folder.c_str(), W_OK) != 0 ||
+       (::geteuid() == 0 && (dirStat.st_mode & S_IWUSR) == 0)))
+    return fail("its folder \"" + folder.native() + "\" is read-only");
   const std::string prefix = TemporaryPrefix(target.filename().native());
   RemoveStaleTemporaries(folder, prefix);
   const std::string tmpl = folder.native() + "/" + prefix + "XXXXXX";

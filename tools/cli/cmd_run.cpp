@@ -1,11 +1,13 @@
 // run: the program logic on a set, driven by a script as a user drives the window.
 
+#include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <memory>
-#include <sstream>
+#include <string>
+#include <vector>
 
 #include "commands.h"
+#include "core/file_bytes.h"
 #include "editor/script_session.h"
 #include "render/set_assets.h"
 
@@ -30,10 +32,12 @@ int RunCommand(const Args& args) {
   }
   if (set.empty() || script.empty())
     return fail("usage: krattle-cli run SET.kcv --script FILE [--shot-dir DIR] [--data DIR]");
-  std::ifstream in(script, std::ios::binary);
-  if (!in) return fail("cannot read the script " + script);
-  std::ostringstream text;
-  text << in.rdbuf();
+  // A script is text of a few lines; a device or a huge file given by mistake is refused unread.
+  constexpr std::uint64_t kMaxScriptBytes = 1u << 20;
+  std::vector<std::uint8_t> bytes;
+  if (const IoResult read = ReadFileBytes(script, kMaxScriptBytes, bytes); !read.Ok)
+    return fail("cannot read the script: " + read.Message);
+  const std::string text(bytes.begin(), bytes.end());
 
   StartupOptions options;
   options.ProgramDir = data.empty() ? ProgramFolder() : std::filesystem::path(data);
@@ -54,7 +58,7 @@ int RunCommand(const Args& args) {
     const IoResult r = WritePng(file, canvas);
     return r.Ok ? std::string() : r.Message;
   };
-  const std::string error = session.Run(text.str(), script);
+  const std::string error = session.Run(text, script);
   std::fflush(stdout);
   if (!error.empty()) {
     std::fprintf(stderr, "krattle-cli run: %s\n", error.c_str());

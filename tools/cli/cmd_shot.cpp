@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "commands.h"
@@ -12,6 +13,14 @@
 #include "render/software_canvas.h"
 
 namespace krattle::cli {
+
+namespace {
+
+// Over 20 minutes of play at the default speed, yet only seconds of work; a larger count is
+// a slip of the keyboard that would keep the tool busy for hours.
+constexpr long kMaxFrames = 100'000;
+
+}  // namespace
 
 int ShotCommand(const Args& args) {
   auto fail = [](const std::string& msg) {
@@ -35,7 +44,8 @@ int ShotCommand(const Args& args) {
         if (!ParseInt(v, 0, 4, level)) return fail("level must be 0..4");
         haveLevel = true;
       } else if (a == "--frames") {
-        if (!ParseInt(v, 1, 10'000'000, frames)) return fail("frames must be 1..10000000");
+        if (!ParseInt(v, 1, kMaxFrames, frames))
+          return fail("frames must be 1.." + std::to_string(kMaxFrames));
         haveFrames = true;
       } else if (a == "--zoom") {
         if (!ParseInt(v, 1, 2, zoom)) return fail("zoom must be 1 or 2");

@@ -52,6 +52,7 @@ class Engine {
   void ScoreDiamond();
 
  private:
+  template <bool Interior>
   void ScanRow(int first, int w);
   void Step(int a, Element code);  // a is already a valid cell index, code its content
   int W() const { return g_.CaveWidth; }
@@ -87,8 +88,8 @@ class Engine {
   void WakeMagicWall();
   void MagicWallCell();
 
-  // Creatures and blasts.
-  void CreatureRule(int a, Element code);
+  // Creatures and blasts. `near` holds the quick::kNextTo* flags of the creature's neighbours.
+  void CreatureBlast(int a, bool butterfly, int near);
   void Blast3x3(int x, Element stage1, Element moved);
 
   // Spreading elements.

@@ -7,6 +7,7 @@
 #endif
 
 #include "engine/engine.h"
+#include "engine/quick_step.h"
 #include "engine/resting.h"
 
 namespace krattle {
@@ -131,59 +132,6 @@ BelowBits ClassifyBelow(const Element* cells, int w) {
   return b;
 }
 
-// Codes whose whole rule is to turn into one other code: markers back into their base code,
-// explosion and birth stages into the next stage. One case for all keeps the dispatch's targets
-// few.
-constexpr std::array<Element, 256> MakeNextCode() {
-  std::array<Element, 256> t{};
-  t[HorizExpWallMoved] = HorizExpWall;
-  t[FireflyMovedRight] = FireflyRight;
-  t[FireflyMovedDown] = FireflyDown;
-  t[ButterflyMovedDown] = ButterflyDown;
-  t[ButterflyMovedRight] = ButterflyRight;
-  t[DravikMoved] = Dravik;
-  t[BoulderFallingMoved] = BoulderFalling;
-  t[DiamondStationaryMoved] = DiamondStationary;
-  t[DiamondFallingMoved] = DiamondFalling;
-  t[AmoebaMoved] = Amoeba;
-  t[ClockTaken] = Dirt;
-  t[DravikInExitMoved] = DravikInExit;
-  t[VertExpWallMoved] = VertExpWall;
-  t[BothDirExpWallMoved] = BothDirExpWall;
-  t[WallFallingFallingMoved] = WallFallingFalling;
-  t[AcidMoved] = Acid;
-  t[BombFallingMoved] = BombFalling;
-  t[AltFireflyMovedRight] = AltFireflyRight;
-  t[AltFireflyMovedDown] = AltFireflyDown;
-  t[AltButterflyMovedDown] = AltButterflyDown;
-  t[AltButterflyMovedRight] = AltButterflyRight;
-  t[DravikWithBombMoved] = DravikWithBomb;
-  t[ExplosionMoved] = Explosion;
-  t[Explosion] = Explosion2;
-  t[Explosion2] = Explosion3;
-  t[Explosion3] = Explosion4;
-  t[DiamondBirthMoved] = DiamondBirth;
-  t[DiamondBirth] = DiamondBirth2;
-  t[DiamondBirth2] = DiamondBirth3;
-  t[DiamondBirth3] = DiamondBirth4;
-  t[SolidBombDetonateMoved] = SolidBombDetonate;
-  t[SolidBombExplMoved] = SolidBombExpl;
-  t[SolidBombExpl] = SolidBombExpl2;
-  t[SolidBombExpl2] = SolidBombExpl3;
-  t[SolidBombExpl3] = SolidBombExpl4;
-  t[BombIgnitedMoved] = BombIgnited;
-  t[BombIgnited] = BombIgnited2;
-  t[BombIgnited2] = BombIgnited3;
-  t[BombIgnited3] = BombIgnited4;
-  t[BombIgnited4] = BombIgnited5;
-  t[BombIgnited5] = BombIgnited6;
-  t[BombExplMoved] = BombExpl;
-  t[BombExpl] = BombExpl2;
-  t[BombExpl2] = BombExpl3;
-  return t;
-}
-constexpr auto kNextCode = MakeNextCode();
-
 }  // namespace
 
 void Engine::EngineTick() {
@@ -201,7 +149,11 @@ void Engine::EngineTick() {
   const int rows = w == 20 ? 12 : 22;
   for (int row = 0; row < rows; ++row) {
     host_.PollInput(in_);
-    ScanRow(row * w, w);
+    // Only the first and last rows have neighbours that wrap.
+    if (row == 0 || (row + 2) * w > g_.WrapLimit())
+      ScanRow<false>(row * w, w);
+    else
+      ScanRow<true>(row * w, w);
   }
 
   s_.AmoebaCountLast = s_.AmoebaCount;
@@ -233,53 +185,17 @@ void Engine::EngineTick() {
 }
 
 void Engine::Step(int a, Element code) {
+  if (quick::kTable[code].quick) {
+    const int w = W();
+    const int off[5] = {-1, -w, 1, w, 0};
+    int near = 0;
+    if (quick::QuickStep<false>(g_, g_.Cells.data(), g_.MoveMap.data(), off, a, code, false, near) &
+        quick::kBlasted)
+      CreatureBlast(a, quick::kTable[code].butterflyBlast, near);
+    return;
+  }
   Element& c = g_.Cells[a];
   switch (code) {
-    // Markers turn back into their base code, stages into the next stage.
-    case HorizExpWallMoved:
-    case FireflyMovedRight:
-    case FireflyMovedDown:
-    case ButterflyMovedDown:
-    case ButterflyMovedRight:
-    case DravikMoved:
-    case BoulderFallingMoved:
-    case DiamondStationaryMoved:
-    case DiamondFallingMoved:
-    case AmoebaMoved:
-    case ClockTaken:
-    case DravikInExitMoved:
-    case VertExpWallMoved:
-    case BothDirExpWallMoved:
-    case WallFallingFallingMoved:
-    case AcidMoved:
-    case BombFallingMoved:
-    case AltFireflyMovedRight:
-    case AltFireflyMovedDown:
-    case AltButterflyMovedDown:
-    case AltButterflyMovedRight:
-    case DravikWithBombMoved:
-    case ExplosionMoved:
-    case Explosion:
-    case Explosion2:
-    case Explosion3:
-    case DiamondBirthMoved:
-    case DiamondBirth:
-    case DiamondBirth2:
-    case DiamondBirth3:
-    case SolidBombDetonateMoved:
-    case SolidBombExplMoved:
-    case SolidBombExpl:
-    case SolidBombExpl2:
-    case SolidBombExpl3:
-    case BombIgnitedMoved:
-    case BombIgnited:
-    case BombIgnited2:
-    case BombIgnited3:
-    case BombIgnited4:
-    case BombIgnited5:
-    case BombExplMoved:
-    case BombExpl:
-    case BombExpl2: c = kNextCode[code]; break;
     case BoulderPushed: PushedMarkerRule(a, BoulderStationary, BoulderFalling); break;
     case BombSolidPushed: PushedMarkerRule(a, BombSolid, BombFalling); break;
 
@@ -327,24 +243,6 @@ void Engine::Step(int a, Element code) {
     case WallFalling: WallFallingRule(a); break;
     case WallFallingFalling: WallFallingFallingRule(a); break;
 
-    // Creatures.
-    case FireflyLeft:
-    case FireflyUp:
-    case FireflyRight:
-    case FireflyDown:
-    case ButterflyDown:
-    case ButterflyLeft:
-    case ButterflyUp:
-    case ButterflyRight:
-    case AltFireflyLeft:
-    case AltFireflyUp:
-    case AltFireflyRight:
-    case AltFireflyDown:
-    case AltButterflyDown:
-    case AltButterflyLeft:
-    case AltButterflyUp:
-    case AltButterflyRight: CreatureRule(a, c); break;
-
     // Spreading elements.
     case Amoeba: AmoebaRule(a); break;
     case Acid: AcidRule(a); break;
@@ -356,6 +254,7 @@ void Engine::Step(int a, Element code) {
   }
 }
 
+template <bool Interior>
 void Engine::ScanRow(int first, int w) {
   // Busy caves mix cells with and without a rule at random, so a test per cell mispredicts
   // often; a mask of the row's cells that can act is walked instead. Resting boulders and
@@ -379,11 +278,35 @@ void Engine::ScanRow(int first, int w) {
   auto refresh = [&](int k) {
     pending = (pending & ~(std::uint64_t{1} << k)) | (std::uint64_t{kHasRule[cells[k]]} << k);
   };
+  // Locals, so that the stores to cells need not reload them.
+  Element* const grid = g_.Cells.data();
+  std::uint8_t* const moves = g_.MoveMap.data();
+  const int off[5] = {-1, -w, 1, w, 0};
   while (pending != 0) {
     const int i = std::countr_zero(pending);
     pending &= pending - 1;
-    // The scan already holds the code; handing it over shortens the chain to the jump.
-    Step(first + i, cells[i]);
+    const Element code = cells[i];
+    if (quick::kTable[code].quick) {
+      int near = 0;
+      const int done =
+          quick::QuickStep<Interior>(g_, grid, moves, off, first + i, code, i + 1 < w, near);
+      if (done & quick::kBlasted) {
+        CreatureBlast(first + i, quick::kTable[code].butterflyBlast, near);
+      } else {
+        // A creature that left its cell may have freed the side a resting object on its right
+        // rolls to; it changes nothing else ahead in the row. One that moved right within the
+        // row was written as its base code, which is all the visit to its marker would do.
+        if (i + 1 < w) {
+          const int k = i + 1;
+          const std::uint64_t settled = (done & quick::kSettledRight) != 0;
+          const std::uint64_t freed = kHasRule[cells[k]] & (done == quick::kMoved);
+          pending = (pending & ~(settled << k)) | (freed << k);
+        }
+        continue;
+      }
+    } else {
+      Step(first + i, code);
+    }
     // Whether a cell acts depends on it, its sides and the three cells below. Of the cells
     // ahead a rule may change the two on its right and the three below it, and from column 0
     // the row's last cell; it writes space at most one cell to its right. So only these cells

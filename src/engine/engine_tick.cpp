@@ -187,9 +187,8 @@ void Engine::EngineTick() {
 void Engine::Step(int a, Element code) {
   if (quick::kTable[code].quick) {
     const int w = W();
-    const int off[5] = {-1, -w, 1, w, 0};
     int near = 0;
-    if (quick::QuickStep<false>(g_, g_.Cells.data(), g_.MoveMap.data(), off, a, code, false, near) &
+    if (quick::QuickStep<false>(g_, g_.Cells.data(), g_.MoveMap.data(), w, a, code, false, near) &
         quick::kBlasted)
       CreatureBlast(a, quick::kTable[code].butterflyBlast, near);
     return;
@@ -281,7 +280,6 @@ void Engine::ScanRow(int first, int w) {
   // Locals, so that the stores to cells need not reload them.
   Element* const grid = g_.Cells.data();
   std::uint8_t* const moves = g_.MoveMap.data();
-  const int off[5] = {-1, -w, 1, w, 0};
   while (pending != 0) {
     const int i = std::countr_zero(pending);
     pending &= pending - 1;
@@ -289,21 +287,20 @@ void Engine::ScanRow(int first, int w) {
     if (quick::kTable[code].quick) {
       int near = 0;
       const int done =
-          quick::QuickStep<Interior>(g_, grid, moves, off, first + i, code, i + 1 < w, near);
-      if (done & quick::kBlasted) {
-        CreatureBlast(first + i, quick::kTable[code].butterflyBlast, near);
-      } else {
-        // A creature that left its cell may have freed the side a resting object on its right
-        // rolls to; it changes nothing else ahead in the row. One that moved right within the
-        // row was written as its base code, which is all the visit to its marker would do.
-        if (i + 1 < w) {
-          const int k = i + 1;
-          const std::uint64_t settled = (done & quick::kSettledRight) != 0;
-          const std::uint64_t freed = kHasRule[cells[k]] & (done == quick::kMoved);
-          pending = (pending & ~(settled << k)) | (freed << k);
-        }
+          quick::QuickStep<Interior>(g_, grid, moves, w, first + i, code, i + 1 < w, near);
+      if (!(done & quick::kBlasted)) [[likely]] {
+        // Only a creature that left its cell changes anything ahead in the row: a resting object
+        // on its right, left out of the scan, may now roll into the freed cell. Every other cell
+        // on the right with a rule is still pending, and a creature that moved right moved into
+        // space, which was not, and was written settled. As a branch, rarely taken, this keeps
+        // the next visit from waiting for this one.
+        // (From the row's last cell the freed cell's own code, now space, is read instead.)
+        const int right = i + 1 < w ? i + 1 : i;
+        if (__builtin_expect((done & quick::kMoved & kResting[cells[right]]) != 0, 0))
+          pending |= std::uint64_t{1} << right;
         continue;
       }
+      CreatureBlast(first + i, quick::kTable[code].butterflyBlast, near);
     } else {
       Step(first + i, code);
     }

@@ -31,7 +31,10 @@ struct Entry {
   // By outcome: 0 the first way is free, 1 only the second, 2 and 3 neither (or a code that
   // always turns into code[2]).
   std::uint8_t facing[4];
-  Element code[8];           // 4..7: the same with a move right taken up as the base code
+  Element code[8];  // 4..7: the same with a move right taken up as the base code
+  // The two ways tried, as steps across and down, so that their cells are known before the
+  // outcome; both zero for the codes that only turn into another.
+  std::int8_t dx[2], dy[2];
   std::uint8_t force;        // 2 for the codes that only turn into code[2]
   std::uint8_t triggerMask;  // nonzero for creatures, which explode beside certain neighbours
   bool butterflyBlast;
@@ -129,6 +132,11 @@ constexpr std::array<Entry, 256> MakeTable() {
       e.facing[0] = static_cast<std::uint8_t>(first);
       e.facing[1] = static_cast<std::uint8_t>(f);
       e.facing[2] = e.facing[3] = kFaceOwn;
+      constexpr std::int8_t kDx[4] = {-1, 0, 1, 0}, kDy[4] = {0, -1, 0, 1};
+      e.dx[0] = kDx[first];
+      e.dy[0] = kDy[first];
+      e.dx[1] = kDx[f];
+      e.dy[1] = kDy[f];
       e.code[0] = codeFor(first);
       e.code[1] = codeFor(f);
       e.code[2] = e.code[3] = k.byFacing[other];
@@ -168,34 +176,38 @@ inline constexpr int kOutcome[5] = {kMoved, kMoved, kMoved | kSettledRight, kMov
 
 // One step of the creature or one-code step at a, which holds `code`. The caller passes the
 // grid's arrays as locals so that stores to cells do not make the compiler reload them.
-// Interior: the cell's row is neither the first nor the last, so no neighbour wraps and off
-// ({-1, -w, 1, w, 0}, by facing) gives them directly.
+// Interior: the cell's row is neither the first nor the last, so no neighbour wraps.
 // rightMaySettle: the scan takes the cell on the right next and lets a creature moving there be
 // written as its base code, which is all that visit would make of the marker.
 // A creature beside a trigger changes nothing here: the flags come back in `near` for the blast.
 template <bool Interior>
-inline int QuickStep(const CaveGrid& g, Element* cells, std::uint8_t* moves, const int* off, int a,
+inline int QuickStep(const CaveGrid& g, Element* cells, std::uint8_t* moves, int w, int a,
                      Element code, bool rightMaySettle, int& near) {
   const Entry& q = kTable[code];
-  const auto at = [&](int f) { return Interior ? a + off[f] : g.Safe(a + off[f]); };
-  near = (kTriggers[cells[at(kFaceLeft)]] | kTriggers[cells[at(kFaceUp)]] |
-          kTriggers[cells[at(kFaceRight)]] | kTriggers[cells[at(kFaceDown)]]) &
+  const auto at = [&](int offset) { return Interior ? a + offset : g.Safe(a + offset); };
+  near = (kTriggers[cells[at(-1)]] | kTriggers[cells[at(-w)]] | kTriggers[cells[at(1)]] |
+          kTriggers[cells[at(w)]]) &
          q.triggerMask;
   if (near != 0) return kBlasted;
   // Whether the way is free is a coin toss in a busy cave, so the outcome is picked by index
-  // rather than by branching; a turn in place is a "move" to its own cell that keeps its move
-  // value.
-  const int blocked0 = cells[at(q.facing[0])] != Space;
-  const int blocked1 = cells[at(q.facing[1])] != Space;
+  // and select rather than by branching; a turn in place is a "move" to its own cell that
+  // keeps its move value. The cell written is worked out from the loads alone, so that the
+  // next visit's loads need not wait long for it.
+  const int t0 = at(q.dx[0] + q.dy[0] * w);
+  const int t1 = at(q.dx[1] + q.dy[1] * w);
+  const bool blocked0 = cells[t0] != Space;
+  const bool blocked1 = cells[t1] != Space;
+  // Masks, not ?:, which the compiler makes a branch.
+  const int m0 = -static_cast<int>(blocked0), m1 = -static_cast<int>(blocked1);
+  const int t = (((a & m1) | (t1 & ~m1)) & m0) | (t0 & ~m0);
   const int pick = (blocked0 * (1 + blocked1)) | q.force;
   const int f = q.facing[pick];
-  const int t = at(f);
   const std::uint8_t move = kMoveValue[f] | (moves[a] & kKeepsMove[f]);
   const Element to = q.code[pick + 4 * rightMaySettle];
   cells[a] = Space;
   cells[t] = to;
   moves[t] = move;
-  return kOutcome[f] & (rightMaySettle ? ~0 : ~kSettledRight);
+  return kOutcome[f] & ~(rightMaySettle ? 0 : kSettledRight);
 }
 
 }  // namespace quick

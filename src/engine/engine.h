@@ -52,8 +52,10 @@ class Engine {
   void ScoreDiamond();
 
  private:
-  template <bool Interior>
-  void ScanRow(int first, int w);
+  template <int Width>  // the cave's width, or 0 for any
+  void ScanRows();
+  template <int Width, bool Interior>
+  void ScanRow(int first);
   void Step(int a, Element code);  // a is already a valid cell index, code its content
   int W() const { return g_.CaveWidth; }
   Element& Cell(int i) { return g_.At(i); }

@@ -146,15 +146,13 @@ void Engine::EngineTick() {
   const int w = g_.CaveWidth;
   std::fill_n(g_.MoveMap.begin(), MaxRows * w > CellCount ? CellCount : MaxRows * w, 0);
 
-  const int rows = w == 20 ? 12 : 22;
-  for (int row = 0; row < rows; ++row) {
-    host_.PollInput(in_);
-    // Only the first and last rows have neighbours that wrap.
-    if (row == 0 || (row + 2) * w > g_.WrapLimit())
-      ScanRow<false>(row * w, w);
-    else
-      ScanRow<true>(row * w, w);
-  }
+  // The loader sets only these two widths; the scan is compiled for each.
+  if (w == 40)
+    ScanRows<40>();
+  else if (w == 20)
+    ScanRows<20>();
+  else
+    ScanRows<0>();
 
   s_.AmoebaCountLast = s_.AmoebaCount;
   if (!s_.AmoebaCanGrow && s_.AmoebaStarted) s_.AmoebaEnclosed = true;
@@ -187,10 +185,11 @@ void Engine::EngineTick() {
 void Engine::Step(int a, Element code) {
   if (quick::kTable[code].quick) {
     const int w = W();
-    int near = 0;
-    if (quick::QuickStep<false>(g_, g_.Cells.data(), g_.MoveMap.data(), w, a, code, false, near) &
-        quick::kBlasted)
+    const int near = quick::Near<false>(g_, g_.Cells.data(), w, a, code);
+    if (near != 0)
       CreatureBlast(a, quick::kTable[code].butterflyBlast, near);
+    else
+      quick::QuickStep<false>(g_, g_.Cells.data(), g_.MoveMap.data(), w, a, code, false);
     return;
   }
   Element& c = g_.Cells[a];
@@ -253,8 +252,23 @@ void Engine::Step(int a, Element code) {
   }
 }
 
-template <bool Interior>
-void Engine::ScanRow(int first, int w) {
+template <int Width>
+void Engine::ScanRows() {
+  const int w = Width ? Width : g_.CaveWidth;
+  const int rows = w == 20 ? 12 : 22;
+  for (int row = 0; row < rows; ++row) {
+    host_.PollInput(in_);
+    // Only the first and last rows have neighbours that wrap.
+    if (row == 0 || (row + 2) * w > g_.WrapLimit())
+      ScanRow<Width, false>(row * w);
+    else
+      ScanRow<Width, true>(row * w);
+  }
+}
+
+template <int Width, bool Interior>
+void Engine::ScanRow(int first) {
+  const int w = Width ? Width : g_.CaveWidth;
   // Busy caves mix cells with and without a rule at random, so a test per cell mispredicts
   // often; a mask of the row's cells that can act is walked instead. Resting boulders and
   // diamonds that can neither fall nor roll are left out of it.
@@ -285,10 +299,10 @@ void Engine::ScanRow(int first, int w) {
     pending &= pending - 1;
     const Element code = cells[i];
     if (quick::kTable[code].quick) {
-      int near = 0;
-      const int done =
-          quick::QuickStep<Interior>(g_, grid, moves, w, first + i, code, i + 1 < w, near);
-      if (!(done & quick::kBlasted)) [[likely]] {
+      const int near = quick::Near<Interior>(g_, grid, w, first + i, code);
+      if (near == 0) [[likely]] {
+        const int moved =
+            quick::QuickStep<Interior>(g_, grid, moves, w, first + i, code, i + 1 < w);
         // Only a creature that left its cell changes anything ahead in the row: a resting object
         // on its right, left out of the scan, may now roll into the freed cell. Every other cell
         // on the right with a rule is still pending, and a creature that moved right moved into
@@ -296,7 +310,7 @@ void Engine::ScanRow(int first, int w) {
         // the next visit from waiting for this one.
         // (From the row's last cell the freed cell's own code, now space, is read instead.)
         const int right = i + 1 < w ? i + 1 : i;
-        if (__builtin_expect((done & quick::kMoved & kResting[cells[right]]) != 0, 0))
+        if (__builtin_expect((moved & kResting[cells[right]]) != 0, 0))
           pending |= std::uint64_t{1} << right;
         continue;
       }

@@ -24,14 +24,17 @@ enum Facing : std::uint8_t {
   kFaceOwn = 4
 };
 
-// What a QuickStep did, for the scan.
-enum : int { kMoved = 1, kSettledRight = 2, kBlasted = 4 };
+// What a QuickStep tells the scan: the code left its cell.
+enum : std::uint8_t { kMoved = 1 };
 
 struct Entry {
-  // By outcome: 0 the first way is free, 1 only the second, 2 and 3 neither (or a code that
-  // always turns into code[2]).
-  std::uint8_t facing[4];
-  Element code[8];  // 4..7: the same with a move right taken up as the base code
+  // By outcome, `pick`: 0 the first way is free, 1 only the second, 2 and 3 neither (or a code
+  // that always turns into code[2]); 4..7 of code: the same with a move right taken up as the
+  // base code.
+  Element code[8];
+  std::uint8_t move[4];      // move value written with the code
+  std::uint8_t keepMove[4];  // 0xff where the code stays in its cell and keeps its move value
+  std::uint8_t outcome[4];   // kMoved or 0
   // The two ways tried, as steps across and down, so that their cells are known before the
   // outcome; both zero for the codes that only turn into another.
   std::int8_t dx[2], dy[2];
@@ -129,27 +132,30 @@ constexpr std::array<Entry, 256> MakeTable() {
         return g == kFaceRight ? k.movedRight : g == kFaceDown ? k.movedDown : k.byFacing[g];
       };
       Entry& e = t[k.byFacing[f]];
-      e.facing[0] = static_cast<std::uint8_t>(first);
-      e.facing[1] = static_cast<std::uint8_t>(f);
-      e.facing[2] = e.facing[3] = kFaceOwn;
       constexpr std::int8_t kDx[4] = {-1, 0, 1, 0}, kDy[4] = {0, -1, 0, 1};
+      constexpr std::uint8_t kMoveValue[4] = {3, 4, 2, 1};
+      const int facing[4] = {first, f, kFaceOwn, kFaceOwn};
       e.dx[0] = kDx[first];
       e.dy[0] = kDy[first];
       e.dx[1] = kDx[f];
       e.dy[1] = kDy[f];
-      e.code[0] = codeFor(first);
-      e.code[1] = codeFor(f);
-      e.code[2] = e.code[3] = k.byFacing[other];
-      for (int p = 0; p < 4; ++p)
-        e.code[4 + p] = e.facing[p] == kFaceRight ? k.byFacing[kFaceRight] : e.code[p];
+      for (int p = 0; p < 4; ++p) {
+        const int g = facing[p];
+        const bool own = g == kFaceOwn;
+        e.code[p] = own ? k.byFacing[other] : codeFor(g);
+        e.code[4 + p] = g == kFaceRight ? k.byFacing[kFaceRight] : e.code[p];
+        e.move[p] = own ? 0 : kMoveValue[g];
+        e.keepMove[p] = own ? 0xff : 0;
+        e.outcome[p] = own ? 0 : kMoved;
+      }
       e.triggerMask = 0xff;
       e.butterflyBlast = k.butterflyBlast;
       e.quick = true;
     }
   for (const auto& [from, to] : kNextCode) {
     Entry& e = t[from];
-    for (int k = 0; k < 4; ++k) e.facing[k] = kFaceOwn;
     for (int k = 0; k < 8; ++k) e.code[k] = to;
+    for (int k = 0; k < 4; ++k) e.keepMove[k] = 0xff;
     e.force = 2;
     e.quick = true;
   }
@@ -168,27 +174,26 @@ constexpr std::array<std::uint8_t, 256> MakeTriggers() {
 }
 inline constexpr std::array<std::uint8_t, 256> kTriggers = MakeTriggers();
 
-// By facing: the move value, which the cell itself keeps (kKeepsMove), and what the scan is
-// told. Tables rather than tests, which the compiler would turn into branches.
-inline constexpr std::uint8_t kMoveValue[5] = {3, 4, 2, 1, 0};
-inline constexpr std::uint8_t kKeepsMove[5] = {0, 0, 0, 0, 0xff};
-inline constexpr int kOutcome[5] = {kMoved, kMoved, kMoved | kSettledRight, kMoved, 0};
+// The kNextTo* flags of a creature's neighbours; zero for the one-code steps.
+template <bool Interior>
+inline int Near(const CaveGrid& g, const Element* cells, int w, int a, Element code) {
+  const auto at = [&](int offset) { return Interior ? a + offset : g.Safe(a + offset); };
+  return (kTriggers[cells[at(-1)]] | kTriggers[cells[at(-w)]] | kTriggers[cells[at(1)]] |
+          kTriggers[cells[at(w)]]) &
+         kTable[code].triggerMask;
+}
 
-// One step of the creature or one-code step at a, which holds `code`. The caller passes the
-// grid's arrays as locals so that stores to cells do not make the compiler reload them.
+// One step of the creature or one-code step at a, which holds `code`, when Near() found
+// nothing. The caller passes the grid's arrays as locals so that stores to cells do not make
+// the compiler reload them.
 // Interior: the cell's row is neither the first nor the last, so no neighbour wraps.
 // rightMaySettle: the scan takes the cell on the right next and lets a creature moving there be
 // written as its base code, which is all that visit would make of the marker.
-// A creature beside a trigger changes nothing here: the flags come back in `near` for the blast.
 template <bool Interior>
 inline int QuickStep(const CaveGrid& g, Element* cells, std::uint8_t* moves, int w, int a,
-                     Element code, bool rightMaySettle, int& near) {
+                     Element code, bool rightMaySettle) {
   const Entry& q = kTable[code];
   const auto at = [&](int offset) { return Interior ? a + offset : g.Safe(a + offset); };
-  near = (kTriggers[cells[at(-1)]] | kTriggers[cells[at(-w)]] | kTriggers[cells[at(1)]] |
-          kTriggers[cells[at(w)]]) &
-         q.triggerMask;
-  if (near != 0) return kBlasted;
   // Whether the way is free is a coin toss in a busy cave, so the outcome is picked by index
   // and select rather than by branching; a turn in place is a "move" to its own cell that
   // keeps its move value. The cell written is worked out from the loads alone, so that the
@@ -201,13 +206,12 @@ inline int QuickStep(const CaveGrid& g, Element* cells, std::uint8_t* moves, int
   const int m0 = -static_cast<int>(blocked0), m1 = -static_cast<int>(blocked1);
   const int t = (((a & m1) | (t1 & ~m1)) & m0) | (t0 & ~m0);
   const int pick = (blocked0 * (1 + blocked1)) | q.force;
-  const int f = q.facing[pick];
-  const std::uint8_t move = kMoveValue[f] | (moves[a] & kKeepsMove[f]);
+  const std::uint8_t move = q.move[pick] | (moves[a] & q.keepMove[pick]);
   const Element to = q.code[pick + 4 * rightMaySettle];
   cells[a] = Space;
   cells[t] = to;
   moves[t] = move;
-  return kOutcome[f] & ~(rightMaySettle ? 0 : kSettledRight);
+  return q.outcome[pick];
 }
 
 }  // namespace quick

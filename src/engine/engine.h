@@ -54,8 +54,14 @@ class Engine {
  private:
   template <int Width>  // the cave's width, or 0 for any
   void ScanRows();
+  // Cells of the next row, one bit each: creatures written settled there (see quick_step.h), and
+  // cells that a visit other than a quick step may have written.
+  struct Settled {
+    std::uint64_t settled = 0, touched = 0;
+  };
+  // Returns that of the next row; `above` is that of this row.
   template <int Width, bool Interior>
-  void ScanRow(int first);
+  Settled ScanRow(int first, Settled above, bool settleDown);
   void Step(int a, Element code);  // a is already a valid cell index, code its content
   int W() const { return g_.CaveWidth; }
   Element& Cell(int i) { return g_.At(i); }

@@ -189,7 +189,7 @@ void Engine::Step(int a, Element code) {
     if (near != 0)
       CreatureBlast(a, quick::kTable[code].butterflyBlast, near);
     else
-      quick::QuickStep<false>(g_, g_.Cells.data(), g_.MoveMap.data(), w, a, code, false);
+      quick::QuickStep<0, false>(g_, g_.Cells.data(), g_.MoveMap.data(), w, a, code, 0);
     return;
   }
   Element& c = g_.Cells[a];
@@ -256,18 +256,21 @@ template <int Width>
 void Engine::ScanRows() {
   const int w = Width ? Width : g_.CaveWidth;
   const int rows = w == 20 ? 12 : 22;
+  // Acid that eats a creature's code could tell a creature written settled below from its marker.
+  const bool settleDown = !quick::IsCreature(ElementChoice(p_.AcidEats));
+  Settled settled;
   for (int row = 0; row < rows; ++row) {
     host_.PollInput(in_);
     // Only the first and last rows have neighbours that wrap.
     if (row == 0 || (row + 2) * w > g_.WrapLimit())
-      ScanRow<Width, false>(row * w);
+      settled = ScanRow<Width, false>(row * w, settled, false);
     else
-      ScanRow<Width, true>(row * w);
+      settled = ScanRow<Width, true>(row * w, settled, settleDown);
   }
 }
 
 template <int Width, bool Interior>
-void Engine::ScanRow(int first) {
+Engine::Settled Engine::ScanRow(int first, Settled above, bool settleDown) {
   const int w = Width ? Width : g_.CaveWidth;
   // Busy caves mix cells with and without a rule at random, so a test per cell mispredicts
   // often; a mask of the row's cells that can act is walked instead. Resting boulders and
@@ -287,9 +290,23 @@ void Engine::ScanRow(int first) {
     const std::uint64_t shut = ~(spaceL & spaceBL) & ~(spaceR & spaceBR);
     pending &= ~(row.resting & (down.holds | (down.round & shut)));
   }
+  // Creatures that the row above moved down and wrote settled are left out while they still
+  // hold a creature's base code, here and when a refresh below looks at them again. Only a
+  // visit outside the quick steps could have written over one before this row; those are
+  // looked at.
+  std::uint64_t skip = above.settled & ~above.touched;
+  for (std::uint64_t s = above.settled & above.touched; s != 0; s &= s - 1) {
+    const int i = std::countr_zero(s);
+    skip |= std::uint64_t{quick::kTable[cells[i]].triggerMask != 0} << i;
+  }
+  pending &= ~skip;
+  Settled below;
 
   auto refresh = [&](int k) {
-    pending = (pending & ~(std::uint64_t{1} << k)) | (std::uint64_t{kHasRule[cells[k]]} << k);
+    const Element c = cells[k];
+    const std::uint64_t kept = (skip >> k) & (quick::kTable[c].triggerMask != 0);
+    const std::uint64_t visit = kHasRule[c] & ~kept & 1;
+    pending = (pending & ~(std::uint64_t{1} << k)) | (visit << k);
   };
   // Locals, so that the stores to cells need not reload them.
   Element* const grid = g_.Cells.data();
@@ -301,8 +318,11 @@ void Engine::ScanRow(int first) {
     if (quick::kTable[code].quick) {
       const int near = quick::Near<Interior>(g_, grid, w, first + i, code);
       if (near == 0) [[likely]] {
-        const int moved =
-            quick::QuickStep<Interior>(g_, grid, moves, w, first + i, code, i + 1 < w);
+        const unsigned settle =
+            (i + 1 < w ? quick::kSettleRight : 0) | (settleDown ? quick::kSettleDown : 0);
+        const int done =
+            quick::QuickStep<Width, Interior>(g_, grid, moves, w, first + i, code, settle);
+        below.settled |= std::uint64_t{(done & quick::kSettledDown) != 0} << i;
         // Only a creature that left its cell changes anything ahead in the row: a resting object
         // on its right, left out of the scan, may now roll into the freed cell. Every other cell
         // on the right with a rule is still pending, and a creature that moved right moved into
@@ -310,7 +330,7 @@ void Engine::ScanRow(int first) {
         // the next visit from waiting for this one.
         // (From the row's last cell the freed cell's own code, now space, is read instead.)
         const int right = i + 1 < w ? i + 1 : i;
-        if (__builtin_expect((moved & kResting[cells[right]]) != 0, 0))
+        if (__builtin_expect((done & quick::kMoved & kResting[cells[right]]) != 0, 0))
           pending |= std::uint64_t{1} << right;
         continue;
       }
@@ -318,6 +338,9 @@ void Engine::ScanRow(int first) {
     } else {
       Step(first + i, code);
     }
+    // The cells of the next row this visit may have written: those below it, and from the
+    // row's end the first two, which follow on its right.
+    below.touched |= ((std::uint64_t{7} << i) >> 1) | (i >= w - 2 ? 3 : 0);
     // Whether a cell acts depends on it, its sides and the three cells below. Of the cells
     // ahead a rule may change the two on its right and the three below it, and from column 0
     // the row's last cell; it writes space at most one cell to its right. So only these cells
@@ -327,6 +350,7 @@ void Engine::ScanRow(int first) {
     if (i + 2 < w) refresh(i + 2);
     if (i == 0) refresh(w - 1);
   }
+  return below;
 }
 
 void Engine::CellStep(int index) {

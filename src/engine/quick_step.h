@@ -5,6 +5,7 @@
 // by a dispatch and branches on what the neighbours hold.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 
@@ -24,22 +25,28 @@ enum Facing : std::uint8_t {
   kFaceOwn = 4
 };
 
-// What a QuickStep tells the scan: the code left its cell.
-enum : std::uint8_t { kMoved = 1 };
+// What a QuickStep tells the scan: the code left its cell; it moved down and was written as its
+// base code (see QuickStep).
+enum : std::uint8_t { kMoved = 1, kSettledDown = 4 };
 
-struct Entry {
+// Which moves QuickStep may write as the base code instead of the marker.
+enum : std::uint8_t { kSettleRight = 1, kSettleDown = 2 };
+
+struct alignas(32) Entry {
   // By outcome, `pick`: 0 the first way is free, 1 only the second, 2 and 3 neither (or a code
-  // that always turns into code[2]); 4..7 of code: the same with a move right taken up as the
-  // base code.
+  // that always turns into code[2]); 4..7 of code: the same with a move right or down written
+  // as the base code.
   Element code[8];
+  std::uint8_t settles[4];   // kSettleRight or kSettleDown for a move that can be written so
   std::uint8_t move[4];      // move value written with the code
   std::uint8_t keepMove[4];  // 0xff where the code stays in its cell and keeps its move value
   std::uint8_t outcome[4];   // kMoved or 0
   // The two ways tried, as steps across and down, so that their cells are known before the
   // outcome; both zero for the codes that only turn into another.
   std::int8_t dx[2], dy[2];
-  std::uint8_t force;        // 2 for the codes that only turn into code[2]
-  std::uint8_t triggerMask;  // nonzero for creatures, which explode beside certain neighbours
+  std::int8_t off40[2], off20[2];  // the same as offsets, for the two widths the loader sets
+  std::uint8_t force;              // 2 for the codes that only turn into code[2]
+  std::uint8_t triggerMask;        // nonzero for creatures, which explode beside certain neighbours
   bool butterflyBlast;
   bool quick;
 };
@@ -139,11 +146,17 @@ constexpr std::array<Entry, 256> MakeTable() {
       e.dy[0] = kDy[first];
       e.dx[1] = kDx[f];
       e.dy[1] = kDy[f];
+      for (int k = 0; k < 2; ++k) {
+        e.off40[k] = static_cast<std::int8_t>(e.dx[k] + 40 * e.dy[k]);
+        e.off20[k] = static_cast<std::int8_t>(e.dx[k] + 20 * e.dy[k]);
+      }
       for (int p = 0; p < 4; ++p) {
         const int g = facing[p];
         const bool own = g == kFaceOwn;
         e.code[p] = own ? k.byFacing[other] : codeFor(g);
-        e.code[4 + p] = g == kFaceRight ? k.byFacing[kFaceRight] : e.code[p];
+        const bool right = g == kFaceRight, down = g == kFaceDown;
+        e.code[4 + p] = right || down ? k.byFacing[g] : e.code[p];
+        e.settles[p] = right ? kSettleRight : down ? kSettleDown : 0;
         e.move[p] = own ? 0 : kMoveValue[g];
         e.keepMove[p] = own ? 0xff : 0;
         e.outcome[p] = own ? 0 : kMoved;
@@ -174,10 +187,31 @@ constexpr std::array<std::uint8_t, 256> MakeTriggers() {
 }
 inline constexpr std::array<std::uint8_t, 256> kTriggers = MakeTriggers();
 
+// Creature codes, markers included.
+inline bool IsCreature(Element c) {
+  return (c >= FireflyMovedRight && c <= ButterflyRight) ||
+         (c >= AltFireflyMovedRight && c <= AltButterflyRight);
+}
+
+// The offset of way k (0 or 1) of an entry in a cave of width w.
+template <int Width>
+inline std::ptrdiff_t WayOffset(const Entry& q, int k, int w) {
+  if constexpr (Width == 40)
+    return q.off40[k];
+  else if constexpr (Width == 20)
+    return q.off20[k];
+  else
+    return q.dx[k] + q.dy[k] * w;
+}
+
 // The kNextTo* flags of a creature's neighbours; zero for the one-code steps.
+// Interior: the cell's row is neither the first nor the last, so no neighbour wraps.
 template <bool Interior>
-inline int Near(const CaveGrid& g, const Element* cells, int w, int a, Element code) {
-  const auto at = [&](int offset) { return Interior ? a + offset : g.Safe(a + offset); };
+inline int Near(const CaveGrid& g, const Element* cells, std::ptrdiff_t w, std::ptrdiff_t a,
+                Element code) {
+  const auto at = [&](std::ptrdiff_t offset) {
+    return Interior ? a + offset : g.Safe(static_cast<int>(a + offset));
+  };
   return (kTriggers[cells[at(-1)]] | kTriggers[cells[at(-w)]] | kTriggers[cells[at(1)]] |
           kTriggers[cells[at(w)]]) &
          kTable[code].triggerMask;
@@ -186,32 +220,38 @@ inline int Near(const CaveGrid& g, const Element* cells, int w, int a, Element c
 // One step of the creature or one-code step at a, which holds `code`, when Near() found
 // nothing. The caller passes the grid's arrays as locals so that stores to cells do not make
 // the compiler reload them.
-// Interior: the cell's row is neither the first nor the last, so no neighbour wraps.
-// rightMaySettle: the scan takes the cell on the right next and lets a creature moving there be
-// written as its base code, which is all that visit would make of the marker.
-template <bool Interior>
-inline int QuickStep(const CaveGrid& g, Element* cells, std::uint8_t* moves, int w, int a,
-                     Element code, bool rightMaySettle) {
+// settle: the kSettle* moves the scan lets be written as the base code, which is all that the
+// visit to the marker would make of it. A move right may be when the scan takes that cell next.
+// A move down may be when the scan, at the next row, leaves the cell out while it still holds
+// a creature's base code: nothing can turn it back into one meanwhile, and nothing can tell
+// the two codes apart but acid that eats one of them, which the scan rules out.
+template <int Width, bool Interior>
+inline int QuickStep(const CaveGrid& g, Element* cells, std::uint8_t* moves, std::ptrdiff_t w,
+                     std::ptrdiff_t a, Element code, unsigned settle) {
   const Entry& q = kTable[code];
-  const auto at = [&](int offset) { return Interior ? a + offset : g.Safe(a + offset); };
+  const auto at = [&](std::ptrdiff_t offset) -> std::ptrdiff_t {
+    return Interior ? a + offset : g.Safe(static_cast<int>(a + offset));
+  };
   // Whether the way is free is a coin toss in a busy cave, so the outcome is picked by index
   // and select rather than by branching; a turn in place is a "move" to its own cell that
   // keeps its move value. The cell written is worked out from the loads alone, so that the
   // next visit's loads need not wait long for it.
-  const int t0 = at(q.dx[0] + q.dy[0] * w);
-  const int t1 = at(q.dx[1] + q.dy[1] * w);
+  const std::ptrdiff_t t0 = at(WayOffset<Width>(q, 0, static_cast<int>(w)));
+  const std::ptrdiff_t t1 = at(WayOffset<Width>(q, 1, static_cast<int>(w)));
   const bool blocked0 = cells[t0] != Space;
   const bool blocked1 = cells[t1] != Space;
   // Masks, not ?:, which the compiler makes a branch.
-  const int m0 = -static_cast<int>(blocked0), m1 = -static_cast<int>(blocked1);
-  const int t = (((a & m1) | (t1 & ~m1)) & m0) | (t0 & ~m0);
-  const int pick = (blocked0 * (1 + blocked1)) | q.force;
+  const std::ptrdiff_t m0 = -static_cast<std::ptrdiff_t>(blocked0);
+  const std::ptrdiff_t m1 = -static_cast<std::ptrdiff_t>(blocked1);
+  const std::ptrdiff_t t = (((a & m1) | (t1 & ~m1)) & m0) | (t0 & ~m0);
+  const unsigned pick = (blocked0 * (1u + blocked1)) | q.force;
   const std::uint8_t move = q.move[pick] | (moves[a] & q.keepMove[pick]);
-  const Element to = q.code[pick + 4 * rightMaySettle];
+  const unsigned settled = q.settles[pick] & settle;
+  const Element to = q.code[pick + 4 * (settled != 0)];
   cells[a] = Space;
   cells[t] = to;
   moves[t] = move;
-  return q.outcome[pick];
+  return q.outcome[pick] | ((settled & kSettleDown) << 1);
 }
 
 }  // namespace quick

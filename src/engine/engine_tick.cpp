@@ -39,6 +39,15 @@ constexpr std::array<bool, 256> MakeRestingTable() {
 }
 constexpr std::array<bool, 256> kResting = MakeRestingTable();
 
+// What the scan leaves out when it cannot act: resting objects, and horizontal expanding walls
+// with no space beside them. The cell that a creature frees may let either act.
+constexpr std::array<std::uint8_t, 256> MakeLeftOutTable() {
+  std::array<std::uint8_t, 256> t{};
+  t[BoulderStationary] = t[DiamondStationary] = t[HorizExpWall] = 1;
+  return t;
+}
+constexpr std::array<std::uint8_t, 256> kLeftOut = MakeLeftOutTable();
+
 // A resting object on one of these stays put: no fall, no roll, no slime draw.
 constexpr std::array<bool, 256> MakeHoldsTable() {
   std::array<bool, 256> t{};
@@ -53,7 +62,7 @@ constexpr CodeRange kNeverActs[] = {{0, 2}, {5, 7}, {46, 48}, {60, 61}, {81, 89}
 
 // Per cell of the scanned row, one bit each: may act, rests (boulder or diamond), is space.
 struct RowBits {
-  std::uint64_t visit = 0, resting = 0, space = 0;
+  std::uint64_t visit = 0, resting = 0, space = 0, sideways = 0;  // sideways: horizontal wall
 };
 // Per cell of the row below: is space, is round for a resting object, holds it (see kHolds).
 struct BelowBits {
@@ -69,20 +78,31 @@ __m128i Eq(__m128i c, Element e) {
 }
 // Sixteen cells at a time; the last block overlaps the one before when w is not a multiple of
 // sixteen, which only sets the same bits twice.
-template <typename Block>
-void ForBlocks(const Element* cells, int w, Block block) {
-  for (int at = 0; at < w; at += 16) {
-    if (at > w - 16) at = w - 16;
-    block(_mm_loadu_si128(reinterpret_cast<const __m128i*>(cells + at)), at);
+template <int Width, typename Block>
+inline void ForBlocks(const Element* cells, int w, Block block) {
+  const auto at = [&](int i) {
+    block(_mm_loadu_si128(reinterpret_cast<const __m128i*>(cells + i)), i);
+  };
+  // Spelled out for the two widths the loader sets.
+  if constexpr (Width == 40) {
+    at(0);
+    at(16);
+    at(24);
+  } else if constexpr (Width == 20) {
+    at(0);
+    at(4);
+  } else {
+    for (int i = 0; i < w; i += 16) at(i > w - 16 ? w - 16 : i);
   }
 }
 #endif
 
-RowBits ClassifyRow(const Element* cells, int w) {
+template <int Width>
+inline RowBits ClassifyRow(const Element* cells, int w) {
   RowBits b;
 #if defined(__SSE2__)
   if (w >= 16) {
-    ForBlocks(cells, w, [&](__m128i c, int at) {
+    ForBlocks<Width>(cells, w, [&](__m128i c, int at) {
       __m128i never = _mm_setzero_si128();
       for (const CodeRange& r : kNeverActs) {
         const __m128i x = _mm_sub_epi8(c, _mm_set1_epi8(static_cast<char>(r.lo)));
@@ -92,6 +112,7 @@ RowBits ClassifyRow(const Element* cells, int w) {
       b.visit |= (~Bits(never) & 0xffff) << at;
       b.resting |= Bits(_mm_or_si128(Eq(c, BoulderStationary), Eq(c, DiamondStationary))) << at;
       b.space |= Bits(Eq(c, Space)) << at;
+      b.sideways |= Bits(Eq(c, HorizExpWall)) << at;
     });
     return b;
   }
@@ -101,15 +122,17 @@ RowBits ClassifyRow(const Element* cells, int w) {
     b.visit |= std::uint64_t{kHasRule[c]} << i;
     b.resting |= std::uint64_t{kResting[c]} << i;
     b.space |= std::uint64_t{c == Space} << i;
+    b.sideways |= std::uint64_t{c == HorizExpWall} << i;
   }
   return b;
 }
 
-BelowBits ClassifyBelow(const Element* cells, int w) {
+template <int Width>
+inline BelowBits ClassifyBelow(const Element* cells, int w) {
   BelowBits b;
 #if defined(__SSE2__)
   if (w >= 16) {
-    ForBlocks(cells, w, [&](__m128i c, int at) {
+    ForBlocks<Width>(cells, w, [&](__m128i c, int at) {
       __m128i round = _mm_setzero_si128();
       for (Element e : {Wall, BoulderStationary, DiamondStationary, BombSolid, BombGlued,
                         BoulderGlued, DiamondGlued})
@@ -274,21 +297,31 @@ Engine::Settled Engine::ScanRow(int first, Settled above, bool settleDown) {
   const int w = Width ? Width : g_.CaveWidth;
   // Busy caves mix cells with and without a rule at random, so a test per cell mispredicts
   // often; a mask of the row's cells that can act is walked instead. Resting boulders and
-  // diamonds that can neither fall nor roll are left out of it.
+  // diamonds that can neither fall nor roll are left out of it, and so are horizontal
+  // expanding walls that cannot grow.
   const Element* cells = g_.Cells.data() + first;
-  const RowBits row = ClassifyRow(cells, w);
+  const RowBits row = ClassifyRow<Width>(cells, w);
   std::uint64_t pending = row.visit;
-  if (row.resting != 0) {
-    const BelowBits down = ClassifyBelow(g_.Cells.data() + g_.Safe(first + w), w);
+  if ((row.resting | row.sideways) != 0) {
+    const Element* const all_cells = g_.Cells.data();
+    const int limit = g_.WrapLimit();
+    // In an interior row only the cell after the next row can wrap, and only to cell 0.
+    const auto safe = [&](int i) { return Interior ? (i < limit ? i : i - limit) : g_.Safe(i); };
     const std::uint64_t all = (std::uint64_t{1} << w) - 1;
-    const auto spaceAt = [&](int i) { return std::uint64_t{g_.At(i) == Space}; };
+    const auto spaceAt = [&](int i) { return std::uint64_t{all_cells[safe(i)] == Space}; };
     // Space beside each cell and beside the cell below it, the row's ends read as the rules do.
     const std::uint64_t spaceL = ((row.space << 1) & all) | spaceAt(first - 1);
     const std::uint64_t spaceR = (row.space >> 1) | (spaceAt(first + w) << (w - 1));
-    const std::uint64_t spaceBL = ((down.space << 1) & all) | spaceAt(first + w - 1);
-    const std::uint64_t spaceBR = (down.space >> 1) | (spaceAt(first + 2 * w) << (w - 1));
-    const std::uint64_t shut = ~(spaceL & spaceBL) & ~(spaceR & spaceBR);
-    pending &= ~(row.resting & (down.holds | (down.round & shut)));
+    // Horizontal expanding walls grow only into space beside them, so with none they are left
+    // out too.
+    pending &= ~(row.sideways & ~(spaceL | spaceR));
+    if (row.resting != 0) {
+      const BelowBits down = ClassifyBelow<Width>(all_cells + safe(first + w), w);
+      const std::uint64_t spaceBL = ((down.space << 1) & all) | spaceAt(first + w - 1);
+      const std::uint64_t spaceBR = (down.space >> 1) | (spaceAt(first + 2 * w) << (w - 1));
+      const std::uint64_t shut = ~(spaceL & spaceBL) & ~(spaceR & spaceBR);
+      pending &= ~(row.resting & (down.holds | (down.round & shut)));
+    }
   }
   // Creatures that the row above moved down and wrote settled are left out while they still
   // hold a creature's base code, here and when a refresh below looks at them again. Only a
@@ -324,13 +357,14 @@ Engine::Settled Engine::ScanRow(int first, Settled above, bool settleDown) {
             quick::QuickStep<Width, Interior>(g_, grid, moves, w, first + i, code, settle);
         below.settled |= std::uint64_t{(done & quick::kSettledDown) != 0} << i;
         // Only a creature that left its cell changes anything ahead in the row: a resting object
-        // on its right, left out of the scan, may now roll into the freed cell. Every other cell
+        // or a horizontal wall on its right, left out of the scan, may now roll or grow into the
+        // freed cell. Every other cell
         // on the right with a rule is still pending, and a creature that moved right moved into
         // space, which was not, and was written settled. As a branch, rarely taken, this keeps
         // the next visit from waiting for this one.
         // (From the row's last cell the freed cell's own code, now space, is read instead.)
         const int right = i + 1 < w ? i + 1 : i;
-        if (__builtin_expect((done & quick::kMoved & kResting[cells[right]]) != 0, 0))
+        if (__builtin_expect((done & quick::kMoved & kLeftOut[cells[right]]) != 0, 0))
           pending |= std::uint64_t{1} << right;
         continue;
       }
@@ -341,11 +375,11 @@ Engine::Settled Engine::ScanRow(int first, Settled above, bool settleDown) {
     // The cells of the next row this visit may have written: those below it, and from the
     // row's end the first two, which follow on its right.
     below.touched |= ((std::uint64_t{7} << i) >> 1) | (i >= w - 2 ? 3 : 0);
-    // Whether a cell acts depends on it, its sides and the three cells below. Of the cells
-    // ahead a rule may change the two on its right and the three below it, and from column 0
-    // the row's last cell; it writes space at most one cell to its right. So only these cells
-    // can have started to act; they are visited if they have a rule at all, since a visit to
-    // one that does not act only does nothing.
+    // Whether a cell that can be left out acts depends on it, its sides and the three cells
+    // below. Of the cells ahead a rule may change the two on its right and the three below it,
+    // and from column 0 the row's last cell; it writes space at most one cell to its right. So
+    // only these cells can have started to act; they are visited if they have a rule at all,
+    // since a visit to one that does not act only does nothing.
     if (i + 1 < w) refresh(i + 1);
     if (i + 2 < w) refresh(i + 2);
     if (i == 0) refresh(w - 1);

@@ -299,16 +299,18 @@ Engine::Settled Engine::ScanRow(int first, Settled above, bool settleDown) {
   // often; a mask of the row's cells that can act is walked instead. Resting boulders and
   // diamonds that can neither fall nor roll are left out of it, and so are horizontal
   // expanding walls that cannot grow.
-  const Element* cells = g_.Cells.data() + first;
+  // Locals, so that the stores to cells need not reload them.
+  Element* const grid = g_.Cells.data();
+  std::uint8_t* const moves = g_.MoveMap.data();
+  const Element* cells = grid + first;
   const RowBits row = ClassifyRow<Width>(cells, w);
   std::uint64_t pending = row.visit;
   if ((row.resting | row.sideways) != 0) {
-    const Element* const all_cells = g_.Cells.data();
     const int limit = g_.WrapLimit();
     // In an interior row only the cell after the next row can wrap, and only to cell 0.
     const auto safe = [&](int i) { return Interior ? (i < limit ? i : i - limit) : g_.Safe(i); };
     const std::uint64_t all = (std::uint64_t{1} << w) - 1;
-    const auto spaceAt = [&](int i) { return std::uint64_t{all_cells[safe(i)] == Space}; };
+    const auto spaceAt = [&](int i) { return std::uint64_t{grid[safe(i)] == Space}; };
     // Space beside each cell and beside the cell below it, the row's ends read as the rules do.
     const std::uint64_t spaceL = ((row.space << 1) & all) | spaceAt(first - 1);
     const std::uint64_t spaceR = (row.space >> 1) | (spaceAt(first + w) << (w - 1));
@@ -316,7 +318,7 @@ Engine::Settled Engine::ScanRow(int first, Settled above, bool settleDown) {
     // out too.
     pending &= ~(row.sideways & ~(spaceL | spaceR));
     if (row.resting != 0) {
-      const BelowBits down = ClassifyBelow<Width>(all_cells + safe(first + w), w);
+      const BelowBits down = ClassifyBelow<Width>(grid + safe(first + w), w);
       const std::uint64_t spaceBL = ((down.space << 1) & all) | spaceAt(first + w - 1);
       const std::uint64_t spaceBR = (down.space >> 1) | (spaceAt(first + 2 * w) << (w - 1));
       const std::uint64_t shut = ~(spaceL & spaceBL) & ~(spaceR & spaceBR);
@@ -341,9 +343,6 @@ Engine::Settled Engine::ScanRow(int first, Settled above, bool settleDown) {
     const std::uint64_t visit = kHasRule[c] & ~kept & 1;
     pending = (pending & ~(std::uint64_t{1} << k)) | (visit << k);
   };
-  // Locals, so that the stores to cells need not reload them.
-  Element* const grid = g_.Cells.data();
-  std::uint8_t* const moves = g_.MoveMap.data();
   while (pending != 0) {
     const int i = std::countr_zero(pending);
     pending &= pending - 1;
@@ -358,11 +357,10 @@ Engine::Settled Engine::ScanRow(int first, Settled above, bool settleDown) {
         below.settled |= std::uint64_t{(done & quick::kSettledDown) != 0} << i;
         // Only a creature that left its cell changes anything ahead in the row: a resting object
         // or a horizontal wall on its right, left out of the scan, may now roll or grow into the
-        // freed cell. Every other cell
-        // on the right with a rule is still pending, and a creature that moved right moved into
-        // space, which was not, and was written settled. As a branch, rarely taken, this keeps
-        // the next visit from waiting for this one.
-        // (From the row's last cell the freed cell's own code, now space, is read instead.)
+        // freed cell. Every other cell on its right with a rule is still pending; the space a
+        // creature moved right into was not, and the creature was written settled there. As a
+        // branch, rarely taken, this keeps the next visit from waiting for this one. (From the
+        // row's last cell the freed cell's own code, now space, is read instead.)
         const int right = i + 1 < w ? i + 1 : i;
         if (__builtin_expect((done & quick::kMoved & kLeftOut[cells[right]]) != 0, 0))
           pending |= std::uint64_t{1} << right;

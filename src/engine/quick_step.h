@@ -1,8 +1,8 @@
 #pragma once
 // Creatures and the codes whose whole rule is to turn into one other code (markers back into
 // their base code, explosion and birth stages into the next stage) share one table-driven step.
-// They are most of the visits in a busy cave, and a visit picks its outcome by index instead of
-// by a dispatch and branches on what the neighbours hold.
+// They are most of the visits in a busy cave; one table entry per code lets a visit pick its
+// outcome by index, with no dispatch and no branch on what the neighbours hold.
 
 #include <array>
 #include <cstddef>
@@ -40,7 +40,6 @@ struct alignas(32) Entry {
   std::uint8_t settles[4];   // kSettleRight or kSettleDown for a move that can be written so
   std::uint8_t move[4];      // move value written with the code
   std::uint8_t keepMove[4];  // 0xff where the code stays in its cell and keeps its move value
-  std::uint8_t outcome[4];   // kMoved or 0
   // The two ways tried, as steps across and down, so that their cells are known before the
   // outcome; both zero for the codes that only turn into another.
   std::int8_t dx[2], dy[2];
@@ -159,7 +158,6 @@ constexpr std::array<Entry, 256> MakeTable() {
         e.settles[p] = right ? kSettleRight : down ? kSettleDown : 0;
         e.move[p] = own ? 0 : kMoveValue[g];
         e.keepMove[p] = own ? 0xff : 0;
-        e.outcome[p] = own ? 0 : kMoved;
       }
       e.triggerMask = 0xff;
       e.butterflyBlast = k.butterflyBlast;
@@ -175,6 +173,7 @@ constexpr std::array<Entry, 256> MakeTable() {
   return t;
 }
 inline constexpr std::array<Entry, 256> kTable = MakeTable();
+static_assert(sizeof(Entry) == 32, "an entry is one shift away from its code");
 
 // Neighbours that make a creature explode.
 enum : std::uint8_t { kNextToDummy = 1, kNextToDravik = 2, kNextToAmoeba = 4 };
@@ -251,7 +250,7 @@ inline int QuickStep(const CaveGrid& g, Element* cells, std::uint8_t* moves, std
   cells[a] = Space;
   cells[t] = to;
   moves[t] = move;
-  return q.outcome[pick] | ((settled & kSettleDown) << 1);
+  return (~q.keepMove[pick] & kMoved) | ((settled & kSettleDown) << 1);
 }
 
 }  // namespace quick

@@ -3,7 +3,8 @@
 // The rules live in one file per element family; CellStep dispatches to them. Ahead of the scan
 // in its own row a rule may write only the two cells on its right, or from column 0 the row's
 // last cell (its wrapped below-left); in the next row only the three cells below it; and it
-// writes space nowhere ahead but on its right or straight below. ScanRow relies on that.
+// writes space nowhere ahead but on its right or straight below. ScanRow relies on that to leave
+// out cells that cannot act and creatures already written settled (see quick_step.h).
 
 #include "core/cave_grid.h"
 #include "core/cave_set.h"

@@ -3,7 +3,8 @@
 // The rules live in one file per element family; CellStep dispatches to them. Ahead of the scan
 // in its own row a rule may write only the two cells on its right, or from column 0 the row's
 // last cell (its wrapped below-left); in the next row only the three cells below it; and it
-// writes space nowhere ahead but on its right or straight below. ScanRow relies on that.
+// writes space nowhere ahead but on its right or straight below. ScanRow relies on that to leave
+// out cells that cannot act and creatures already written settled (see quick_step.h).
 
 #include "core/cave_grid.h"
 #include "core/cave_set.h"
@@ -52,7 +53,16 @@ class Engine {
   void ScoreDiamond();
 
  private:
-  void ScanRow(int first, int w);
+  template <int Width>  // the cave's width, or 0 for any
+  void ScanRows();
+  // Cells of the next row, one bit each: creatures written settled there (see quick_step.h), and
+  // cells that a visit other than a quick step may have written.
+  struct Settled {
+    std::uint64_t settled = 0, touched = 0;
+  };
+  // Returns that of the next row; `above` is that of this row.
+  template <int Width, bool Interior>
+  Settled ScanRow(int first, Settled above, bool settleDown);
   void Step(int a, Element code);  // a is already a valid cell index, code its content
   int W() const { return g_.CaveWidth; }
   Element& Cell(int i) { return g_.At(i); }
@@ -87,8 +97,8 @@ class Engine {
   void WakeMagicWall();
   void MagicWallCell();
 
-  // Creatures and blasts.
-  void CreatureRule(int a, Element code);
+  // Creatures and blasts. `near` holds the quick::kNextTo* flags of the creature's neighbours.
+  void CreatureBlast(int a, bool butterfly, int near);
   void Blast3x3(int x, Element stage1, Element moved);
 
   // Spreading elements.

@@ -7,6 +7,7 @@
 #endif
 
 #include "engine/engine.h"
+#include "engine/quick_step.h"
 #include "engine/resting.h"
 
 namespace krattle {
@@ -38,6 +39,15 @@ constexpr std::array<bool, 256> MakeRestingTable() {
 }
 constexpr std::array<bool, 256> kResting = MakeRestingTable();
 
+// What the scan leaves out when it cannot act: resting objects, and horizontal expanding walls
+// with no space beside them. The cell that a creature frees may let either act.
+constexpr std::array<std::uint8_t, 256> MakeLeftOutTable() {
+  std::array<std::uint8_t, 256> t{};
+  t[BoulderStationary] = t[DiamondStationary] = t[HorizExpWall] = 1;
+  return t;
+}
+constexpr std::array<std::uint8_t, 256> kLeftOut = MakeLeftOutTable();
+
 // A resting object on one of these stays put: no fall, no roll, no slime draw.
 constexpr std::array<bool, 256> MakeHoldsTable() {
   std::array<bool, 256> t{};
@@ -52,7 +62,7 @@ constexpr CodeRange kNeverActs[] = {{0, 2}, {5, 7}, {46, 48}, {60, 61}, {81, 89}
 
 // Per cell of the scanned row, one bit each: may act, rests (boulder or diamond), is space.
 struct RowBits {
-  std::uint64_t visit = 0, resting = 0, space = 0;
+  std::uint64_t visit = 0, resting = 0, space = 0, sideways = 0;  // sideways: horizontal wall
 };
 // Per cell of the row below: is space, is round for a resting object, holds it (see kHolds).
 struct BelowBits {
@@ -68,20 +78,31 @@ __m128i Eq(__m128i c, Element e) {
 }
 // Sixteen cells at a time; the last block overlaps the one before when w is not a multiple of
 // sixteen, which only sets the same bits twice.
-template <typename Block>
-void ForBlocks(const Element* cells, int w, Block block) {
-  for (int at = 0; at < w; at += 16) {
-    if (at > w - 16) at = w - 16;
-    block(_mm_loadu_si128(reinterpret_cast<const __m128i*>(cells + at)), at);
+template <int Width, typename Block>
+inline void ForBlocks(const Element* cells, int w, Block block) {
+  const auto at = [&](int i) {
+    block(_mm_loadu_si128(reinterpret_cast<const __m128i*>(cells + i)), i);
+  };
+  // Spelled out for the two widths the loader sets.
+  if constexpr (Width == 40) {
+    at(0);
+    at(16);
+    at(24);
+  } else if constexpr (Width == 20) {
+    at(0);
+    at(4);
+  } else {
+    for (int i = 0; i < w; i += 16) at(i > w - 16 ? w - 16 : i);
   }
 }
 #endif
 
-RowBits ClassifyRow(const Element* cells, int w) {
+template <int Width>
+inline RowBits ClassifyRow(const Element* cells, int w) {
   RowBits b;
 #if defined(__SSE2__)
   if (w >= 16) {
-    ForBlocks(cells, w, [&](__m128i c, int at) {
+    ForBlocks<Width>(cells, w, [&](__m128i c, int at) {
       __m128i never = _mm_setzero_si128();
       for (const CodeRange& r : kNeverActs) {
         const __m128i x = _mm_sub_epi8(c, _mm_set1_epi8(static_cast<char>(r.lo)));
@@ -91,6 +112,7 @@ RowBits ClassifyRow(const Element* cells, int w) {
       b.visit |= (~Bits(never) & 0xffff) << at;
       b.resting |= Bits(_mm_or_si128(Eq(c, BoulderStationary), Eq(c, DiamondStationary))) << at;
       b.space |= Bits(Eq(c, Space)) << at;
+      b.sideways |= Bits(Eq(c, HorizExpWall)) << at;
     });
     return b;
   }
@@ -100,15 +122,17 @@ RowBits ClassifyRow(const Element* cells, int w) {
     b.visit |= std::uint64_t{kHasRule[c]} << i;
     b.resting |= std::uint64_t{kResting[c]} << i;
     b.space |= std::uint64_t{c == Space} << i;
+    b.sideways |= std::uint64_t{c == HorizExpWall} << i;
   }
   return b;
 }
 
-BelowBits ClassifyBelow(const Element* cells, int w) {
+template <int Width>
+inline BelowBits ClassifyBelow(const Element* cells, int w) {
   BelowBits b;
 #if defined(__SSE2__)
   if (w >= 16) {
-    ForBlocks(cells, w, [&](__m128i c, int at) {
+    ForBlocks<Width>(cells, w, [&](__m128i c, int at) {
       __m128i round = _mm_setzero_si128();
       for (Element e : {Wall, BoulderStationary, DiamondStationary, BombSolid, BombGlued,
                         BoulderGlued, DiamondGlued})
@@ -131,59 +155,6 @@ BelowBits ClassifyBelow(const Element* cells, int w) {
   return b;
 }
 
-// Codes whose whole rule is to turn into one other code: markers back into their base code,
-// explosion and birth stages into the next stage. One case for all keeps the dispatch's targets
-// few.
-constexpr std::array<Element, 256> MakeNextCode() {
-  std::array<Element, 256> t{};
-  t[HorizExpWallMoved] = HorizExpWall;
-  t[FireflyMovedRight] = FireflyRight;
-  t[FireflyMovedDown] = FireflyDown;
-  t[ButterflyMovedDown] = ButterflyDown;
-  t[ButterflyMovedRight] = ButterflyRight;
-  t[DravikMoved] = Dravik;
-  t[BoulderFallingMoved] = BoulderFalling;
-  t[DiamondStationaryMoved] = DiamondStationary;
-  t[DiamondFallingMoved] = DiamondFalling;
-  t[AmoebaMoved] = Amoeba;
-  t[ClockTaken] = Dirt;
-  t[DravikInExitMoved] = DravikInExit;
-  t[VertExpWallMoved] = VertExpWall;
-  t[BothDirExpWallMoved] = BothDirExpWall;
-  t[WallFallingFallingMoved] = WallFallingFalling;
-  t[AcidMoved] = Acid;
-  t[BombFallingMoved] = BombFalling;
-  t[AltFireflyMovedRight] = AltFireflyRight;
-  t[AltFireflyMovedDown] = AltFireflyDown;
-  t[AltButterflyMovedDown] = AltButterflyDown;
-  t[AltButterflyMovedRight] = AltButterflyRight;
-  t[DravikWithBombMoved] = DravikWithBomb;
-  t[ExplosionMoved] = Explosion;
-  t[Explosion] = Explosion2;
-  t[Explosion2] = Explosion3;
-  t[Explosion3] = Explosion4;
-  t[DiamondBirthMoved] = DiamondBirth;
-  t[DiamondBirth] = DiamondBirth2;
-  t[DiamondBirth2] = DiamondBirth3;
-  t[DiamondBirth3] = DiamondBirth4;
-  t[SolidBombDetonateMoved] = SolidBombDetonate;
-  t[SolidBombExplMoved] = SolidBombExpl;
-  t[SolidBombExpl] = SolidBombExpl2;
-  t[SolidBombExpl2] = SolidBombExpl3;
-  t[SolidBombExpl3] = SolidBombExpl4;
-  t[BombIgnitedMoved] = BombIgnited;
-  t[BombIgnited] = BombIgnited2;
-  t[BombIgnited2] = BombIgnited3;
-  t[BombIgnited3] = BombIgnited4;
-  t[BombIgnited4] = BombIgnited5;
-  t[BombIgnited5] = BombIgnited6;
-  t[BombExplMoved] = BombExpl;
-  t[BombExpl] = BombExpl2;
-  t[BombExpl2] = BombExpl3;
-  return t;
-}
-constexpr auto kNextCode = MakeNextCode();
-
 }  // namespace
 
 void Engine::EngineTick() {
@@ -198,11 +169,13 @@ void Engine::EngineTick() {
   const int w = g_.CaveWidth;
   std::fill_n(g_.MoveMap.begin(), MaxRows * w > CellCount ? CellCount : MaxRows * w, 0);
 
-  const int rows = w == 20 ? 12 : 22;
-  for (int row = 0; row < rows; ++row) {
-    host_.PollInput(in_);
-    ScanRow(row * w, w);
-  }
+  // The loader sets only these two widths; the scan is compiled for each.
+  if (w == 40)
+    ScanRows<40>();
+  else if (w == 20)
+    ScanRows<20>();
+  else
+    ScanRows<0>();
 
   s_.AmoebaCountLast = s_.AmoebaCount;
   if (!s_.AmoebaCanGrow && s_.AmoebaStarted) s_.AmoebaEnclosed = true;
@@ -233,53 +206,17 @@ void Engine::EngineTick() {
 }
 
 void Engine::Step(int a, Element code) {
+  if (quick::kTable[code].quick) {
+    const int w = W();
+    const int near = quick::Near<false>(g_, g_.Cells.data(), w, a, code);
+    if (near != 0)
+      CreatureBlast(a, quick::kTable[code].butterflyBlast, near);
+    else
+      quick::QuickStep<0, false>(g_, g_.Cells.data(), g_.MoveMap.data(), w, a, code, 0);
+    return;
+  }
   Element& c = g_.Cells[a];
   switch (code) {
-    // Markers turn back into their base code, stages into the next stage.
-    case HorizExpWallMoved:
-    case FireflyMovedRight:
-    case FireflyMovedDown:
-    case ButterflyMovedDown:
-    case ButterflyMovedRight:
-    case DravikMoved:
-    case BoulderFallingMoved:
-    case DiamondStationaryMoved:
-    case DiamondFallingMoved:
-    case AmoebaMoved:
-    case ClockTaken:
-    case DravikInExitMoved:
-    case VertExpWallMoved:
-    case BothDirExpWallMoved:
-    case WallFallingFallingMoved:
-    case AcidMoved:
-    case BombFallingMoved:
-    case AltFireflyMovedRight:
-    case AltFireflyMovedDown:
-    case AltButterflyMovedDown:
-    case AltButterflyMovedRight:
-    case DravikWithBombMoved:
-    case ExplosionMoved:
-    case Explosion:
-    case Explosion2:
-    case Explosion3:
-    case DiamondBirthMoved:
-    case DiamondBirth:
-    case DiamondBirth2:
-    case DiamondBirth3:
-    case SolidBombDetonateMoved:
-    case SolidBombExplMoved:
-    case SolidBombExpl:
-    case SolidBombExpl2:
-    case SolidBombExpl3:
-    case BombIgnitedMoved:
-    case BombIgnited:
-    case BombIgnited2:
-    case BombIgnited3:
-    case BombIgnited4:
-    case BombIgnited5:
-    case BombExplMoved:
-    case BombExpl:
-    case BombExpl2: c = kNextCode[code]; break;
     case BoulderPushed: PushedMarkerRule(a, BoulderStationary, BoulderFalling); break;
     case BombSolidPushed: PushedMarkerRule(a, BombSolid, BombFalling); break;
 
@@ -327,24 +264,6 @@ void Engine::Step(int a, Element code) {
     case WallFalling: WallFallingRule(a); break;
     case WallFallingFalling: WallFallingFallingRule(a); break;
 
-    // Creatures.
-    case FireflyLeft:
-    case FireflyUp:
-    case FireflyRight:
-    case FireflyDown:
-    case ButterflyDown:
-    case ButterflyLeft:
-    case ButterflyUp:
-    case ButterflyRight:
-    case AltFireflyLeft:
-    case AltFireflyUp:
-    case AltFireflyRight:
-    case AltFireflyDown:
-    case AltButterflyDown:
-    case AltButterflyLeft:
-    case AltButterflyUp:
-    case AltButterflyRight: CreatureRule(a, c); break;
-
     // Spreading elements.
     case Amoeba: AmoebaRule(a); break;
     case Acid: AcidRule(a); break;
@@ -356,43 +275,114 @@ void Engine::Step(int a, Element code) {
   }
 }
 
-void Engine::ScanRow(int first, int w) {
+template <int Width>
+void Engine::ScanRows() {
+  const int w = Width ? Width : g_.CaveWidth;
+  const int rows = w == 20 ? 12 : 22;
+  // Acid that eats a creature's code could tell a creature written settled below from its marker.
+  const bool settleDown = !quick::IsCreature(ElementChoice(p_.AcidEats));
+  Settled settled;
+  for (int row = 0; row < rows; ++row) {
+    host_.PollInput(in_);
+    // Only the first and last rows have neighbours that wrap.
+    if (row == 0 || (row + 2) * w > g_.WrapLimit())
+      settled = ScanRow<Width, false>(row * w, settled, false);
+    else
+      settled = ScanRow<Width, true>(row * w, settled, settleDown);
+  }
+}
+
+template <int Width, bool Interior>
+Engine::Settled Engine::ScanRow(int first, Settled above, bool settleDown) {
+  const int w = Width ? Width : g_.CaveWidth;
   // Busy caves mix cells with and without a rule at random, so a test per cell mispredicts
   // often; a mask of the row's cells that can act is walked instead. Resting boulders and
-  // diamonds that can neither fall nor roll are left out of it.
-  const Element* cells = g_.Cells.data() + first;
-  const RowBits row = ClassifyRow(cells, w);
+  // diamonds that can neither fall nor roll are left out of it, and so are horizontal
+  // expanding walls that cannot grow.
+  // Locals, so that the stores to cells need not reload them.
+  Element* const grid = g_.Cells.data();
+  std::uint8_t* const moves = g_.MoveMap.data();
+  const Element* cells = grid + first;
+  const RowBits row = ClassifyRow<Width>(cells, w);
   std::uint64_t pending = row.visit;
-  if (row.resting != 0) {
-    const BelowBits down = ClassifyBelow(g_.Cells.data() + g_.Safe(first + w), w);
+  if ((row.resting | row.sideways) != 0) {
+    const int limit = g_.WrapLimit();
+    // In an interior row only the cell after the next row can wrap, and only to cell 0.
+    const auto safe = [&](int i) { return Interior ? (i < limit ? i : i - limit) : g_.Safe(i); };
     const std::uint64_t all = (std::uint64_t{1} << w) - 1;
-    const auto spaceAt = [&](int i) { return std::uint64_t{g_.At(i) == Space}; };
+    const auto spaceAt = [&](int i) { return std::uint64_t{grid[safe(i)] == Space}; };
     // Space beside each cell and beside the cell below it, the row's ends read as the rules do.
     const std::uint64_t spaceL = ((row.space << 1) & all) | spaceAt(first - 1);
     const std::uint64_t spaceR = (row.space >> 1) | (spaceAt(first + w) << (w - 1));
-    const std::uint64_t spaceBL = ((down.space << 1) & all) | spaceAt(first + w - 1);
-    const std::uint64_t spaceBR = (down.space >> 1) | (spaceAt(first + 2 * w) << (w - 1));
-    const std::uint64_t shut = ~(spaceL & spaceBL) & ~(spaceR & spaceBR);
-    pending &= ~(row.resting & (down.holds | (down.round & shut)));
+    // Horizontal expanding walls grow only into space beside them, so with none they are left
+    // out too.
+    pending &= ~(row.sideways & ~(spaceL | spaceR));
+    if (row.resting != 0) {
+      const BelowBits down = ClassifyBelow<Width>(grid + safe(first + w), w);
+      const std::uint64_t spaceBL = ((down.space << 1) & all) | spaceAt(first + w - 1);
+      const std::uint64_t spaceBR = (down.space >> 1) | (spaceAt(first + 2 * w) << (w - 1));
+      const std::uint64_t shut = ~(spaceL & spaceBL) & ~(spaceR & spaceBR);
+      pending &= ~(row.resting & (down.holds | (down.round & shut)));
+    }
   }
+  // Creatures that the row above moved down and wrote settled are left out while they still
+  // hold a creature's base code, here and when a refresh below looks at them again. Only a
+  // visit outside the quick steps could have written over one before this row; those are
+  // looked at.
+  std::uint64_t skip = above.settled & ~above.touched;
+  for (std::uint64_t s = above.settled & above.touched; s != 0; s &= s - 1) {
+    const int i = std::countr_zero(s);
+    skip |= std::uint64_t{quick::kTable[cells[i]].triggerMask != 0} << i;
+  }
+  pending &= ~skip;
+  Settled below;
 
   auto refresh = [&](int k) {
-    pending = (pending & ~(std::uint64_t{1} << k)) | (std::uint64_t{kHasRule[cells[k]]} << k);
+    const Element c = cells[k];
+    const std::uint64_t kept = (skip >> k) & (quick::kTable[c].triggerMask != 0);
+    const std::uint64_t visit = kHasRule[c] & ~kept & 1;
+    pending = (pending & ~(std::uint64_t{1} << k)) | (visit << k);
   };
   while (pending != 0) {
     const int i = std::countr_zero(pending);
     pending &= pending - 1;
-    // The scan already holds the code; handing it over shortens the chain to the jump.
-    Step(first + i, cells[i]);
-    // Whether a cell acts depends on it, its sides and the three cells below. Of the cells
-    // ahead a rule may change the two on its right and the three below it, and from column 0
-    // the row's last cell; it writes space at most one cell to its right. So only these cells
-    // can have started to act; they are visited if they have a rule at all, since a visit to
-    // one that does not act only does nothing.
+    const Element code = cells[i];
+    if (quick::kTable[code].quick) {
+      const int near = quick::Near<Interior>(g_, grid, w, first + i, code);
+      if (near == 0) [[likely]] {
+        const unsigned settle =
+            (i + 1 < w ? quick::kSettleRight : 0) | (settleDown ? quick::kSettleDown : 0);
+        const int done =
+            quick::QuickStep<Width, Interior>(g_, grid, moves, w, first + i, code, settle);
+        below.settled |= std::uint64_t{(done & quick::kSettledDown) != 0} << i;
+        // Only a creature that left its cell changes anything ahead in the row: a resting object
+        // or a horizontal wall on its right, left out of the scan, may now roll or grow into the
+        // freed cell. Every other cell on its right with a rule is still pending; the space a
+        // creature moved right into was not, and the creature was written settled there. As a
+        // branch, rarely taken, this keeps the next visit from waiting for this one. (From the
+        // row's last cell the freed cell's own code, now space, is read instead.)
+        const int right = i + 1 < w ? i + 1 : i;
+        if (__builtin_expect((done & quick::kMoved & kLeftOut[cells[right]]) != 0, 0))
+          pending |= std::uint64_t{1} << right;
+        continue;
+      }
+      CreatureBlast(first + i, quick::kTable[code].butterflyBlast, near);
+    } else {
+      Step(first + i, code);
+    }
+    // The cells of the next row this visit may have written: those below it, and from the
+    // row's end the first two, which follow on its right.
+    below.touched |= ((std::uint64_t{7} << i) >> 1) | (i >= w - 2 ? 3 : 0);
+    // Whether a cell that can be left out acts depends on it, its sides and the three cells
+    // below. Of the cells ahead a rule may change the two on its right and the three below it,
+    // and from column 0 the row's last cell; it writes space at most one cell to its right. So
+    // only these cells can have started to act; they are visited if they have a rule at all,
+    // since a visit to one that does not act only does nothing.
     if (i + 1 < w) refresh(i + 1);
     if (i + 2 < w) refresh(i + 2);
     if (i == 0) refresh(w - 1);
   }
+  return below;
 }
 
 void Engine::CellStep(int index) {

@@ -62,6 +62,32 @@ TEST(Creatures, FacingTables) {
   }
 }
 
+// A creature that moves down is met again when the scan reaches the row below: it must not act
+// a second time there, also when a neighbour's visit just before looks at it, and until then it
+// still reads as just moved (acid that eats fireflies facing down leaves it alone).
+TEST(Creatures, MoveDownActsOnceAndReadsAsMovedForTheRestOfTheTick) {
+  {
+    TestCave c;
+    c.Paint(9, 9, {"www", "wfw", "h  ", "www"});
+    c.Start();
+    c.Tick();
+    EXPECT_EQ(c.At(10, 10), Space);
+    EXPECT_EQ(c.At(10, 11), FireflyDown);
+    EXPECT_EQ(c.MoveAt(10, 11), 1);
+    EXPECT_EQ(c.At(11, 11), Space);
+  }
+  {
+    TestCave c;
+    c.B(FieldB::AcidSpeed) = 1;
+    c.B(FieldB::AcidEats) = 18;  // firefly facing down
+    c.Paint(9, 9, {"www", "wfw", "a w", "www"});
+    c.Start();
+    c.Tick();
+    EXPECT_EQ(c.At(10, 11), FireflyDown);
+    EXPECT_EQ(c.At(9, 11), Explosion2);
+  }
+}
+
 TEST(Creatures, PocketedFireflyTurnsRightEachTick) {
   TestCave c;
   c.Paint(9, 9, {"www", "wfw", "www"});

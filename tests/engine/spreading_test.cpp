@@ -145,6 +145,16 @@ TEST(ExpandingWalls, OneCellPerTickEachWay) {
   EXPECT_EQ(c.MoveAt(15, 5), 3);
 }
 
+TEST(ExpandingWalls, SideFreedEarlierInTheTickLetsTheWallGrow) {
+  TestCave c;
+  c.Paint(5, 4, {" qhw"});
+  c.Start();
+  c.Tick();
+  EXPECT_EQ(c.At(5, 4), ButterflyLeft);
+  EXPECT_EQ(c.At(6, 4), HorizExpWall);
+  EXPECT_EQ(c.MoveAt(6, 4), 3);
+}
+
 TEST(ExpandingWalls, VerticalAndBothWays) {
   TestCave c;
   c.Put(10, 10, VertExpWall).Put(30, 10, BothDirExpWall);

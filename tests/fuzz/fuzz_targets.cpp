@@ -20,6 +20,7 @@
 #include "game/demo_codec.h"
 #include "game/headless_demo.h"
 #include "game/headless_runner.h"
+#include "game/language_file.h"
 #include "game/headless_sim.h"
 #include "game/moves.h"
 #include "platform/sdl_media_codec.h"
@@ -271,7 +272,22 @@ void CaveSourceTarget(Bytes bytes) {
     if (isCavePlayable(*set, cave, level)) PlayCave(*set, cave, level, {}, 0);
 }
 
-// Settings (INI) and language files have no readers yet; each gets its target here when it does.
+void LanguageTarget(Bytes bytes) {
+  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  const Texts texts = TextsFromLanguage(text);
+  for (const TextRow& row : TextRows) {
+    const std::string& t = texts.Get(row.Id);
+    // Whatever the bytes, the window gets whole UTF-8 texts of a bounded length.
+    if (t.size() > MaxLanguageText && t != row.BuiltIn) Broken("a text longer than the limit");
+    if (LanguageBytesToUtf8(t) != t) Broken("a text that is not UTF-8");
+  }
+  // What a file gives, written out again, reads back the same.
+  const Texts again = TextsFromLanguage(LanguageFileText(texts));
+  for (const TextRow& row : TextRows)
+    if (again.Get(row.Id) != texts.Get(row.Id)) Broken("texts that do not survive writing out");
+}
+
+// The settings file has no reader yet; it gets its target here when it does.
 // Session scripts (krattle-cli run) are left out for now: their menu commands save files under
 // names the script chooses, so fuzzing them needs a sandbox first.
 constexpr Target kTargets[] = {
@@ -284,6 +300,7 @@ constexpr Target kTargets[] = {
     {"demo", DemoTarget},
     {"moves", MovesTarget},
     {"cave_source", CaveSourceTarget},
+    {"language", LanguageTarget},
 };
 
 }  // namespace

@@ -38,7 +38,9 @@ std::size_t Utf8Sequence(std::string_view s, std::size_t i) {
   return n;
 }
 
-bool IsUtf8(std::string_view s) {
+}  // namespace
+
+bool IsValidUtf8(std::string_view s) {
   for (std::size_t i = 0; i < s.size();) {
     const std::size_t n = Utf8Sequence(s, i);
     if (n == 0) return false;
@@ -46,6 +48,8 @@ bool IsUtf8(std::string_view s) {
   }
   return true;
 }
+
+namespace {
 
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -106,7 +110,7 @@ std::string Cut(std::string text) {
 std::string LanguageBytesToUtf8(std::string_view bytes) {
   if (bytes.size() >= 3 && std::memcmp(bytes.data(), "\xEF\xBB\xBF", 3) == 0)
     bytes.remove_prefix(3);
-  if (IsUtf8(bytes)) return std::string(bytes);
+  if (IsValidUtf8(bytes)) return std::string(bytes);
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 2);
   for (const char ch : bytes) {

@@ -16,6 +16,9 @@ inline constexpr std::size_t MaxLanguageText = 2047;
 // Language files are small; anything larger is not one.
 inline constexpr std::uintmax_t MaxLanguageFileBytes = 1 << 20;
 
+// Whether `bytes` are well-formed UTF-8 (no overlong forms, surrogates or truncated letters).
+bool IsValidUtf8(std::string_view bytes);
+
 // The file's bytes as UTF-8: UTF-8 stays as it is; anything else is taken as Windows-1252, as
 // files written elsewhere usually are, so no text ever reaches the screen as broken bytes.
 std::string LanguageBytesToUtf8(std::string_view bytes);

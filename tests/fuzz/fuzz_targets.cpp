@@ -20,8 +20,8 @@
 #include "game/demo_codec.h"
 #include "game/headless_demo.h"
 #include "game/headless_runner.h"
-#include "game/language_file.h"
 #include "game/headless_sim.h"
+#include "game/language_file.h"
 #include "game/moves.h"
 #include "platform/sdl_media_codec.h"
 #include "render/canvas.h"
@@ -279,7 +279,7 @@ void LanguageTarget(Bytes bytes) {
     const std::string& t = texts.Get(row.Id);
     // Whatever the bytes, the window gets whole UTF-8 texts of a bounded length.
     if (t.size() > MaxLanguageText && t != row.BuiltIn) Broken("a text longer than the limit");
-    if (LanguageBytesToUtf8(t) != t) Broken("a text that is not UTF-8");
+    if (!IsValidUtf8(t)) Broken("a text that is not UTF-8");
   }
   // What a file gives, written out again, reads back the same.
   const Texts again = TextsFromLanguage(LanguageFileText(texts));

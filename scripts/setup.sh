@@ -17,6 +17,7 @@ PACKAGES=(
   libsdl2-mixer-dev
   libfluidsynth3
   timgm6mb-soundfont
+  libsimpleini-dev
 )
 
 missing=()

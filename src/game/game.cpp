@@ -1,6 +1,7 @@
 #include "game/game.h"
 
 #include "core/cave_set_file.h"
+#include "game/config_file.h"
 
 namespace krattle {
 
@@ -39,7 +40,10 @@ bool Game::LoadWithFallback(std::filesystem::path& configured, const char* fallb
   return false;
 }
 
-bool Game::Creation(const StartupOptions& options) {
+bool Game::Creation(const StartupOptions& given) {
+  StartupOptions options = given;
+  configFile_ = given.ConfigFile;
+  if (!configFile_.empty()) ReadSettings(options);
   run_.Rng.RandomSeed = 10;
   flow_ = FlowState{};
   demoBackup_.reset();
@@ -107,6 +111,40 @@ bool Game::Creation(const StartupOptions& options) {
   if (quit_) return false;
   flow_.ScreenMode = smTitle;
   return true;
+}
+
+void Game::ReadSettings(StartupOptions& options) {
+  ConfigValues values;
+  if (const IoResult r = ReadConfigFile(configFile_, values); !r.Ok) {
+    // The defaults are a good start, and the file is rewritten whole on close.
+    io_.Ask.Message(texts_.Format(TextId::ProgramCannotReadSet, {configFile_.native(), r.Message}),
+                    texts_.Get(TextId::ProgramTitle));
+  }
+  options.LastCaveSet = values.Open;
+  options.Speed = values.Speed;
+  options.SoundOff = values.SoundOff;
+  options.Zoom = values.Zoom;
+  options.Paths = values.Paths;
+}
+
+bool Game::WriteSettings() {
+  if (configFile_.empty()) return true;
+  ConfigValues values;
+  std::error_code ec;
+  // Absolute, so the next start finds the set whatever its working folder.
+  if (!setFile_.empty()) values.Open = std::filesystem::absolute(setFile_, ec);
+  if (ec) values.Open = setFile_;
+  values.Speed = settings_.Speed;
+  values.SoundOff = settings_.Muted ? 1 : 0;
+  values.Zoom = view_.ZoomMode;
+  values.Paths = paths_;
+  const IoResult r = WriteConfigFile(configFile_, values);
+  if (r.Ok) return true;
+  // Ending here would skip the editor's question and lose its caves: say so and go on.
+  io_.Ask.Message(
+      texts_.Format(TextId::ProgramCannotWriteSettings, {configFile_.native(), r.Message}),
+      texts_.Get(TextId::ProgramTitle));
+  return false;
 }
 
 void Game::SetUpMusic() {
@@ -272,6 +310,7 @@ void Game::Command(MenuCommand command) {
       if (editing) {
         editor_->Leave();
       } else {
+        WriteSettings();
         quit_ = true;
       }
       break;
@@ -298,6 +337,8 @@ void Game::OpenEditor() {
 }
 
 bool Game::CloseRequest() {
+  // Written before the editor's question: Cancel keeps the program open with the file written.
+  WriteSettings();
   if (flow_.EditorActive && editor_) return editor_->MayClose();
   return true;
 }

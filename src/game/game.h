@@ -62,6 +62,9 @@ class Game : public EngineHost {
   void OpenEditor();
   // The window's close box. False when the program should go on (the editor's question said so).
   bool CloseRequest();
+  // Writes Krattle.ini (when the program has one). A failure is shown and the program goes on.
+  bool WriteSettings();
+  const std::filesystem::path& ConfigFile() const { return configFile_; }
   // Mouse events on the drawing surface, in surface pixels; the editor screen takes them.
   void Mouse(const MouseEvent& event);
 
@@ -166,6 +169,7 @@ class Game : public EngineHost {
   bool LoadWithFallback(std::filesystem::path& configured, const char* fallback, TextId what,
                         AssetKind kind);
   void Fatal(const std::string& text);
+  void ReadSettings(StartupOptions& options);
 
   // The end of a cave tested from the editor.
   void ReturnToEditor();
@@ -204,6 +208,7 @@ class Game : public EngineHost {
   bool inTick_ = false;                   // an engine tick is running
   ResourcePaths paths_;
   std::filesystem::path programDir_ = ".";
+  std::filesystem::path configFile_;
   std::filesystem::path setFile_;
   std::string setName_;
   bool clockEnabled_ = false;

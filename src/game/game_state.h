@@ -120,6 +120,7 @@ struct ResourcePaths {
   std::filesystem::path Fonts = "data/Krattle/Fonts.kgf";
   std::filesystem::path Sounds = "data/Krattle/Sounds.kwv";
   std::filesystem::path Music = "data/Krattle/Krattle.mid";
+  std::filesystem::path Language = "languages/English.ini";
 };
 
 // What start-up is given: the program's folder, the command line and the configuration values.
@@ -131,6 +132,9 @@ struct StartupOptions {
   int SoundOff = 0;
   int Zoom = 1;
   ResourcePaths Paths;
+  // Krattle.ini: read here at start-up (its values replace the four above) and written on
+  // close. Empty: no configuration file, for tools and tests that must not touch one.
+  std::filesystem::path ConfigFile;
 };
 
 }  // namespace krattle

@@ -179,6 +179,8 @@
   X(ProgramCannotSaveSet, "Program", "CannotSaveSet",                                           \
     "The cave set cannot be saved: %1.\nThe game goes on, but high scores and the position "    \
     "reached are lost when the program ends.")                                                  \
+  X(ProgramCannotWriteSettings, "Program", "CannotWriteSettings",                               \
+    "The settings were not saved to %1: %2.")                                                   \
   X(ProgramYes, "Program", "Yes", "Yes")                                                        \
   X(ProgramNo, "Program", "No", "No")                                                           \
   X(ProgramOk, "Program", "OK", "OK")                                                           \

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "editor/editor.h"
+#include "game/config_file.h"
 #include "game/keys.h"
 #include "platform/editor_panel.h"
 
@@ -36,6 +37,8 @@ AppOptions ParseAppOptions(int argc, char** argv) {
       o.Screenshot = argv[++i];
     } else if (a == "--frames" && i + 1 < argc) {
       o.Frames = std::strtol(argv[++i], nullptr, 10);
+    } else if (a == "--config" && i + 1 < argc) {
+      o.ConfigFile = argv[++i];
     } else if (a == "--measure" && i + 1 < argc) {
       o.Measure = std::strtol(argv[++i], nullptr, 10);
     } else {
@@ -88,6 +91,8 @@ int App::Open(const AppOptions& options) {
   StartupOptions start;
   start.ProgramDir = options.ProgramDir.empty() ? ExecutableDir() : options.ProgramDir;
   start.Args = options.Args;
+  start.ConfigFile =
+      options.ConfigFile.empty() ? DefaultConfigFile(start.ProgramDir) : options.ConfigFile;
   if (!game_->Creation(start)) return 1;
   game_->OnActivate();
   if (options.Measure > 0) game_->SetSpeed(0);

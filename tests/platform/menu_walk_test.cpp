@@ -80,6 +80,7 @@ class MenuWalk : public ::testing::Test {
     SDL_Quit();
     std::error_code ec;
     fs::remove(Scratch(".kcv"), ec);
+    fs::remove(Scratch(".ini"), ec);
   }
 
   void Open(const fs::path& programDir = kBin) {
@@ -89,6 +90,7 @@ class MenuWalk : public ::testing::Test {
     app_ = std::make_unique<App>();
     AppOptions options;
     options.ProgramDir = programDir;
+    options.ConfigFile = Scratch(".ini");
     options.Args = {set.string()};
     ASSERT_EQ(app_->Open(options), 0);
     Steps(3);

@@ -318,6 +318,7 @@ void Game::Command(MenuCommand command) {
     case MenuCommand::FullScreen: SwitchFullScreen(); break;
     case MenuCommand::Mute: ToggleMute(); break;
     case MenuCommand::About: ShowAbout(); break;
+    case MenuCommand::Speed: ShowSpeed(); break;
     case MenuCommand::Copy:
     case MenuCommand::Paste:
     case MenuCommand::Clear:
@@ -327,7 +328,6 @@ void Game::Command(MenuCommand command) {
       break;
     // Items whose dialogs are still to come are disabled in the menu.
     case MenuCommand::None:
-    case MenuCommand::Speed:
     case MenuCommand::Settings: break;
   }
 }

@@ -56,6 +56,8 @@ class Game : public EngineHost {
   void ToggleMute();
   void SwitchFullScreen();
   void ShowAbout();
+  // Options > Speed and key S.
+  void ShowSpeed();
   // A menu item chosen (the Exit item leaves the editor while it is open).
   void Command(MenuCommand command);
   // Menu Caves Editor and key E.
@@ -226,6 +228,8 @@ class Game : public EngineHost {
 class Texts;
 // The About box as a form, with its texts from `texts`.
 Form AboutForm(const Texts& texts);
+// The speed dialog's fields, its bar at `speed`; the Game adds what a move and S do.
+Form SpeedForm(const Texts& texts, int speed);
 
 // The play order: A B C D Q E F G H R I J K L S M N O P T. With levelStep, T wraps to A one
 // level up (5 wraps to 1).

@@ -34,8 +34,8 @@ std::vector<Menu> MenuBar(const MenuState& m) {
   if (m.ZoomShown)
     options.Items.push_back({TextId::MenuZoom, MenuCommand::Zoom, true, m.ZoomChecked});
   if (m.FullScreenShown) options.Items.push_back({TextId::MenuFullScreen, MenuCommand::FullScreen});
-  // Speed and Settings wait for their dialogs.
-  options.Items.push_back({TextId::MenuSpeed, MenuCommand::Speed, false});
+  // Settings waits for its dialog.
+  options.Items.push_back({TextId::MenuSpeed, MenuCommand::Speed});
   options.Items.push_back({TextId::MenuMute, MenuCommand::Mute, true, m.MuteChecked});
   options.Items.push_back({TextId::MenuSettings, MenuCommand::Settings, false});
   bar.push_back(std::move(options));

@@ -3,6 +3,7 @@
 #include <imgui_impl_sdl.h>
 #include <imgui_impl_sdlrenderer.h>
 
+#include "game/keys.h"
 #include "platform/dialog_widgets.h"
 #include "platform/form_renderer.h"
 #include "platform/imgui_dialogs.h"
@@ -63,6 +64,10 @@ void ImGuiDialogs::ShowForm(Form& form) {
         [&] {
           chooser = DrawFormFields(form);
           if (KeyPressed(ImGuiKey_Escape)) form.CloseBox();
+          if (form.OnKey && !ImGui::GetIO().WantTextInput)
+            for (int c = 0; c < 26; ++c)
+              if (ImGui::IsKeyPressed(SDL_SCANCODE_A + c, false))
+                form.Key(keys::Letter(static_cast<char>('A' + c)));
           return !form.IsOpen() || !chooser.empty();
         },
         &keepOpen);

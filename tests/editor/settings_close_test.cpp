@@ -63,5 +63,25 @@ TEST_F(SettingsCloseTest, AWriteFailureIsShownAndTheQuestionIsStillAsked) {
   ASSERT_TRUE(ReadCaveSet(dir_ / "Mine.kcv", saved).Ok());
 }
 
+TEST_F(SettingsCloseTest, AScriptDrivesTheSpeedDialogAndItsCloseWritesTheResult) {
+  const fs::path ini = dir_ / "Krattle.ini";
+  Start(ini);
+  ASSERT_EQ(Run("dialog Speed\nset TrackBar_Speed 25\nkey S\nclose\n"), "");
+  EXPECT_TRUE(session_->Ended());
+  ConfigValues v;
+  ASSERT_TRUE(ReadConfigFile(ini, v).Ok);
+  EXPECT_EQ(v.Speed, 25);
+}
+
+TEST_F(SettingsCloseTest, ASpeedDialogLeftOpenOrMisspeltStopsTheScript) {
+  Start(dir_ / "Krattle.ini");
+  EXPECT_NE(Run("dialog Speed\nset TrackBar_Speed 3\n").find("left open"), std::string::npos);
+  Start(dir_ / "Krattle.ini");
+  EXPECT_NE(Run("dialog Speed\nkey Nonsense\n").find("key takes one key name"),
+            std::string::npos);
+  Start(dir_ / "Krattle.ini");
+  EXPECT_NE(Run("dialog Sped\n").find("dialog takes"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace krattle::testing

@@ -182,15 +182,18 @@ std::string ScriptSession::DialogAction(std::string_view verb, std::string_view 
 
 std::string ScriptSession::OpenDialog(std::string_view which, std::vector<FormAction> actions) {
   const std::string w = Lower(Trim(which));
-  if (w == "speed") {
+  if (w == "speed" || w == "about") {
     runner_->Dialogs.FormAnswers.push_back(std::move(actions));
-    game().ShowSpeed();
+    if (w == "speed")
+      game().ShowSpeed();
+    else
+      game().ShowAbout();
     return {};
   }
   const char* button = w == "advanced"    ? panel::Advanced
                        : w == "generator" ? panel::GenerateCave
                                           : nullptr;
-  if (!button) return "dialog takes Advanced, Generator or Speed";
+  if (!button) return "dialog takes Advanced, Generator, Speed or About";
   runner_->Dialogs.FormAnswers.push_back(std::move(actions));
   const std::size_t queued = runner_->Dialogs.FormAnswers.size();
   std::string error = Panel("button", button, {});

@@ -103,6 +103,15 @@ class Form {
   bool open_ = false;
 };
 
+// Where a dialog of w x h goes over a main window at (left, top) of mainW x mainH: centred, the
+// halves truncated toward zero, so a dialog bigger than the window overhangs it evenly.
+struct DialogPlace {
+  int Left = 0, Top = 0;
+};
+constexpr DialogPlace CentredOn(int left, int top, int mainW, int mainH, int w, int h) {
+  return {left + (mainW - w) / 2, top + (mainH - h) / 2};
+}
+
 // One step of a scripted answer to a form: set a field, type into it, click it, or close.
 struct FormAction {
   enum Kind : std::uint8_t { Set, Type, Click, Close, StepUp, StepDown, Key } What = Click;

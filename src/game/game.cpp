@@ -284,6 +284,7 @@ void Game::ToggleMute() {
 void Game::SwitchFullScreen() {
   if (flow_.EditorActive) return;
   fullScreen_ = !fullScreen_;
+  menu_.MenusHidden = fullScreen_;
   io_.Window.ToggleFullScreen();
 }
 

@@ -226,8 +226,10 @@ class Game : public EngineHost {
 };
 
 class Texts;
-// The About box as a form, with its texts from `texts`.
-Form AboutForm(const Texts& texts);
+// The About box as a form, with its texts from `texts` and the settings file in use (empty:
+// none).
+Form AboutForm(const Texts& texts, const std::filesystem::path& configFile = {});
+inline constexpr const char* Homepage = KRATTLE_HOMEPAGE;
 // The speed dialog's fields, its bar at `speed`; the Game adds what a move and S do.
 Form SpeedForm(const Texts& texts, int speed);
 

@@ -109,6 +109,8 @@ struct MenuState {
   bool FullScreenShown = true;
   // The editor's parameter panel under its surface.
   bool PanelShown = false;
+  // Full screen shows the picture alone: no menu bar until the player returns to the window.
+  bool MenusHidden = false;
   bool UndoEnabled = false;
   bool RedoEnabled = false;
 };

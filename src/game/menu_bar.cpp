@@ -4,6 +4,7 @@ namespace krattle {
 
 std::vector<Menu> MenuBar(const MenuState& m) {
   std::vector<Menu> bar;
+  if (m.MenusHidden) return bar;
   if (m.Editing) {
     // While editing, the Game menu is the file menu of the set being edited.
     bar.push_back({TextId::MenuCavesEditor,

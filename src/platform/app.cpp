@@ -186,7 +186,14 @@ void App::HandleMouse(const SDL_Event& ev) {
                : ev.button.button == SDL_BUTTON_MIDDLE ? MouseButton::Middle
                                                        : MouseButton::Left;
   }
-  if (window_.ToSurface(x, y, m.X, m.Y)) game_->Mouse(m);
+  if (!window_.ToSurface(x, y, m.X, m.Y)) return;
+  // A double click on the picture switches full screen (the game refuses it in the editor).
+  if (ev.type == SDL_MOUSEBUTTONDOWN && ev.button.clicks == 2 &&
+      ev.button.button == SDL_BUTTON_LEFT && game_->Flow().ScreenMode != smEditor) {
+    game_->SwitchFullScreen();
+    return;
+  }
+  game_->Mouse(m);
 }
 
 // Frames and clock ticks run outside the ImGui frame: a dialog the game opens (the name entry

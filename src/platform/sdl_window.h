@@ -23,6 +23,7 @@ class SdlWindow : public Display {
   std::string Open(const char* title, int width, int height, int menuHeight, bool vsync = true);
 
   void SetSurfaceSize(int width, int height, int panelHeight) override;
+  void OpenUrl(const std::string& url) override;
   void ToggleFullScreen() override;
   void SetCaption(const std::string& caption) override;
 
@@ -44,6 +45,7 @@ class SdlWindow : public Display {
   bool Software() const { return software_; }
   // A PNG of the window's current contents (after the frame is drawn, before present).
   bool Screenshot(const std::string& path);
+  bool FullScreen() const { return fullScreen_; }
   void SetCanvas(SoftwareCanvas* c) { canvas_ = c; }
 
  private:
@@ -51,6 +53,7 @@ class SdlWindow : public Display {
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   SoftwareCanvas* canvas_ = nullptr;
+  SDL_Rect FullScreenPlace(int w, int h) const;
   int surfaceW_ = 640, surfaceH_ = 408;
   int menuHeight_ = 0;
   int panelH_ = 0;

@@ -73,12 +73,19 @@ TEST_F(SettingsCloseTest, AScriptDrivesTheSpeedDialogAndItsCloseWritesTheResult)
   EXPECT_EQ(v.Speed, 25);
 }
 
+TEST_F(SettingsCloseTest, TheAboutBoxShowsTheSettingsFileInUse) {
+  const fs::path ini = dir_ / "Krattle.ini";
+  Start(ini);
+  ASSERT_EQ(Run("dialog About\nbutton CloseButton\n"), "");
+  const Form& about = session_->Runner().Dialogs.FormsShown.back();
+  EXPECT_NE(about.Field("ConfigLabel").Text.find(ini.string()), std::string::npos);
+}
+
 TEST_F(SettingsCloseTest, ASpeedDialogLeftOpenOrMisspeltStopsTheScript) {
   Start(dir_ / "Krattle.ini");
   EXPECT_NE(Run("dialog Speed\nset TrackBar_Speed 3\n").find("left open"), std::string::npos);
   Start(dir_ / "Krattle.ini");
-  EXPECT_NE(Run("dialog Speed\nkey Nonsense\n").find("key takes one key name"),
-            std::string::npos);
+  EXPECT_NE(Run("dialog Speed\nkey Nonsense\n").find("key takes one key name"), std::string::npos);
   Start(dir_ / "Krattle.ini");
   EXPECT_NE(Run("dialog Sped\n").find("dialog takes"), std::string::npos);
 }

@@ -84,10 +84,14 @@ bool SdlWindow::ToSurface(int x, int y, int& sx, int& sy) const {
 
 void SdlWindow::ToggleFullScreen() {
   fullScreen_ = !fullScreen_;
+  // The window comes back where it was: not every window manager restores it.
+  if (fullScreen_) SDL_GetWindowPosition(window_, &windowX_, &windowY_);
   SDL_SetWindowFullscreen(window_, fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   // The picture alone: the pointer would only hide part of it.
   SDL_ShowCursor(fullScreen_ ? SDL_DISABLE : SDL_ENABLE);
-  if (!fullScreen_) SDL_SetWindowSize(window_, surfaceW_, surfaceH_ + menuHeight_ + panelH_);
+  if (fullScreen_) return;
+  SDL_SetWindowSize(window_, surfaceW_, surfaceH_ + menuHeight_ + panelH_);
+  SDL_SetWindowPosition(window_, windowX_, windowY_);
 }
 
 // Full screen is laid out as the 4:3 screen of the picture's width (640 x 480 or 800 x 600)

@@ -55,6 +55,7 @@ class SdlWindow : public Display {
   SoftwareCanvas* canvas_ = nullptr;
   SDL_Rect FullScreenPlace(int w, int h) const;
   int surfaceW_ = 640, surfaceH_ = 408;
+  int windowX_ = 0, windowY_ = 0;  // the window's place before full screen
   int menuHeight_ = 0;
   int panelH_ = 0;
   SDL_Rect shown_{0, 0, 0, 0};  // where the picture was last drawn

@@ -20,6 +20,7 @@ PACKAGES=(
   fonts-dejavu-core
   libfluidsynth3
   timgm6mb-soundfont
+  libsimpleini-dev
 )
 if [ "${1:-}" = "--fuzz" ]; then
   PACKAGES+=(clang libclang-rt-dev)

@@ -133,7 +133,7 @@ std::string ScriptSession::Run(std::string_view script, std::string_view name) {
       while (i + 1 < lines.size() && error.empty()) {
         std::string_view next = lines[i + 1].second;
         const std::string v = Lower(Word(next));
-        if (v != "set" && v != "button" && v != "closebox") break;
+        if (v != "set" && v != "button" && v != "closebox" && v != "key") break;
         error = DialogAction(v, next, actions);
         if (!error.empty()) return where(lines[i + 1].first) + error;
         ++i;
@@ -159,6 +159,11 @@ std::string ScriptSession::DialogAction(std::string_view verb, std::string_view 
   if (verb == "closebox") {
     if (!rest.empty()) return "closebox takes nothing";
     a.What = FormAction::Close;
+  } else if (verb == "key") {
+    a.What = FormAction::Key;
+    const std::string_view name = Word(rest);
+    a.Value = ScriptKeyByName(name);
+    if (a.Value == 0 || !rest.empty()) return "key takes one key name";
   } else if (verb == "button") {
     a.What = FormAction::Click;
     a.Field = std::string(Word(rest));
@@ -177,10 +182,18 @@ std::string ScriptSession::DialogAction(std::string_view verb, std::string_view 
 
 std::string ScriptSession::OpenDialog(std::string_view which, std::vector<FormAction> actions) {
   const std::string w = Lower(Trim(which));
+  if (w == "speed" || w == "about") {
+    runner_->Dialogs.FormAnswers.push_back(std::move(actions));
+    if (w == "speed")
+      game().ShowSpeed();
+    else
+      game().ShowAbout();
+    return {};
+  }
   const char* button = w == "advanced"    ? panel::Advanced
                        : w == "generator" ? panel::GenerateCave
                                           : nullptr;
-  if (!button) return "dialog takes Advanced or Generator";
+  if (!button) return "dialog takes Advanced, Generator, Speed or About";
   runner_->Dialogs.FormAnswers.push_back(std::move(actions));
   const std::size_t queued = runner_->Dialogs.FormAnswers.size();
   std::string error = Panel("button", button, {});

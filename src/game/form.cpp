@@ -154,6 +154,10 @@ void Form::Click(const std::string& id) {
   if (OnClick) OnClick(*this, *f);
 }
 
+void Form::Key(int key) {
+  if (open_ && OnKey) OnKey(*this, key);
+}
+
 void Form::CloseBox() {
   if (!open_) return;
   if (OnCloseBox) OnCloseBox(*this);
@@ -168,6 +172,7 @@ void ApplyFormAction(Form& form, const FormAction& a) {
     case FormAction::Close: form.CloseBox(); break;
     case FormAction::StepUp: form.Step(a.Field, 1); break;
     case FormAction::StepDown: form.Step(a.Field, -1); break;
+    case FormAction::Key: form.Key(a.Value); break;
   }
 }
 

@@ -40,6 +40,11 @@ struct FormField {
   int Width = 90;            // Button: pixels; 0 fits the caption
   // Laid out on the same line as the field before it.
   bool SameLine = false;
+  // Label: against the right edge of the form.
+  bool AlignRight = false;
+  // Integer: a track bar instead of a stepper, with a tick every TickEvery units (0: none).
+  bool Slider = false;
+  int TickEvery = 0;
 };
 
 // Fields of each kind, ready to add.
@@ -68,6 +73,8 @@ class Form {
   Handler OnStep;
   // The close box; the form closes after it.
   std::function<void(Form&)> OnCloseBox;
+  // A key pressed while the form has the focus (virtual-key code); true when it was used.
+  std::function<bool(Form&, int)> OnKey;
 
   FormField& Add(FormField field);
   // The field with this id; a missing id is a programming error and throws.
@@ -84,6 +91,7 @@ class Form {
   // none), kept within the range. `id` is the edit's or the up-down's name.
   void Step(const std::string& id, int delta);
   void CloseBox();
+  void Key(int key);
 
   // Handlers end the dialog with Close().
   void Close() { open_ = false; }
@@ -95,11 +103,20 @@ class Form {
   bool open_ = false;
 };
 
+// Where a dialog of w x h goes over a main window at (left, top) of mainW x mainH: centred, the
+// halves truncated toward zero, so a dialog bigger than the window overhangs it evenly.
+struct DialogPlace {
+  int Left = 0, Top = 0;
+};
+constexpr DialogPlace CentredOn(int left, int top, int mainW, int mainH, int w, int h) {
+  return {left + (mainW - w) / 2, top + (mainH - h) / 2};
+}
+
 // One step of a scripted answer to a form: set a field, type into it, click it, or close.
 struct FormAction {
-  enum Kind : std::uint8_t { Set, Type, Click, Close, StepUp, StepDown } What = Click;
+  enum Kind : std::uint8_t { Set, Type, Click, Close, StepUp, StepDown, Key } What = Click;
   std::string Field;
-  int Value = 0;
+  int Value = 0;  // Set: the value; Key: the virtual-key code
   std::string Text;
 };
 

@@ -1,6 +1,7 @@
 #include "game/game.h"
 
 #include "core/cave_set_file.h"
+#include "game/config_file.h"
 #include "game/language_file.h"
 
 namespace krattle {
@@ -40,7 +41,10 @@ bool Game::LoadWithFallback(std::filesystem::path& configured, const char* fallb
   return false;
 }
 
-bool Game::Creation(const StartupOptions& options) {
+bool Game::Creation(const StartupOptions& given) {
+  StartupOptions options = given;
+  configFile_ = given.ConfigFile;
+  if (!configFile_.empty()) ReadSettings(options);
   run_.Rng.RandomSeed = 10;
   flow_ = FlowState{};
   demoBackup_.reset();
@@ -53,8 +57,8 @@ bool Game::Creation(const StartupOptions& options) {
   menu_ = MenuState{};
   programDir_ = options.ProgramDir;
   paths_ = options.Paths;
-  LoadLanguage(options.Language.empty() ? programDir_ / "languages" / "English.ini"
-                                        : Beside(programDir_, options.Language));
+  // A missing language file leaves the built-in texts, without a word.
+  LoadLanguage(Beside(programDir_, paths_.Language));
 
   settings_.Speed = options.Speed < 0 || options.Speed >= 100 ? 14 : options.Speed;
   const int soundOff = options.SoundOff == 1 ? 1 : 0;
@@ -118,6 +122,40 @@ void Game::LoadLanguage(const std::filesystem::path& path) {
   // A missing file is no error: every text is then the built-in one.
   texts_ = LoadLanguageFile(path);
   if (editor_) editor_->TextsChanged();
+}
+
+void Game::ReadSettings(StartupOptions& options) {
+  ConfigValues values;
+  if (const IoResult r = ReadConfigFile(configFile_, values); !r.Ok) {
+    // The defaults are a good start, and the file is rewritten whole on close.
+    io_.Ask.Message(texts_.Format(TextId::ProgramCannotReadSet, {configFile_.native(), r.Message}),
+                    texts_.Get(TextId::ProgramTitle));
+  }
+  options.LastCaveSet = values.Open;
+  options.Speed = values.Speed;
+  options.SoundOff = values.SoundOff;
+  options.Zoom = values.Zoom;
+  options.Paths = values.Paths;
+}
+
+bool Game::WriteSettings() {
+  if (configFile_.empty()) return true;
+  ConfigValues values;
+  std::error_code ec;
+  // Absolute, so the next start finds the set whatever its working folder.
+  if (!setFile_.empty()) values.Open = std::filesystem::absolute(setFile_, ec);
+  if (ec) values.Open = setFile_;
+  values.Speed = settings_.Speed;
+  values.SoundOff = settings_.Muted ? 1 : 0;
+  values.Zoom = view_.ZoomMode;
+  values.Paths = paths_;
+  const IoResult r = WriteConfigFile(configFile_, values);
+  if (r.Ok) return true;
+  // Ending here would skip the editor's question and lose its caves: say so and go on.
+  io_.Ask.Message(
+      texts_.Format(TextId::ProgramCannotWriteSettings, {configFile_.native(), r.Message}),
+      texts_.Get(TextId::ProgramTitle));
+  return false;
 }
 
 void Game::SetUpMusic() {
@@ -257,6 +295,7 @@ void Game::ToggleMute() {
 void Game::SwitchFullScreen() {
   if (flow_.EditorActive) return;
   fullScreen_ = !fullScreen_;
+  menu_.MenusHidden = fullScreen_;
   io_.Window.ToggleFullScreen();
 }
 
@@ -283,6 +322,7 @@ void Game::Command(MenuCommand command) {
       if (editing) {
         editor_->Leave();
       } else {
+        WriteSettings();
         quit_ = true;
       }
       break;
@@ -290,6 +330,7 @@ void Game::Command(MenuCommand command) {
     case MenuCommand::FullScreen: SwitchFullScreen(); break;
     case MenuCommand::Mute: ToggleMute(); break;
     case MenuCommand::About: ShowAbout(); break;
+    case MenuCommand::Speed: ShowSpeed(); break;
     case MenuCommand::Copy:
     case MenuCommand::Paste:
     case MenuCommand::Clear:
@@ -299,7 +340,6 @@ void Game::Command(MenuCommand command) {
       break;
     // Items whose dialogs are still to come are disabled in the menu.
     case MenuCommand::None:
-    case MenuCommand::Speed:
     case MenuCommand::Settings: break;
   }
 }
@@ -309,6 +349,8 @@ void Game::OpenEditor() {
 }
 
 bool Game::CloseRequest() {
+  // Written before the editor's question: Cancel keeps the program open with the file written.
+  WriteSettings();
   if (flow_.EditorActive && editor_) return editor_->MayClose();
   return true;
 }

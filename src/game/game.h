@@ -56,12 +56,17 @@ class Game : public EngineHost {
   void ToggleMute();
   void SwitchFullScreen();
   void ShowAbout();
+  // Options > Speed and key S.
+  void ShowSpeed();
   // A menu item chosen (the Exit item leaves the editor while it is open).
   void Command(MenuCommand command);
   // Menu Caves Editor and key E.
   void OpenEditor();
   // The window's close box. False when the program should go on (the editor's question said so).
   bool CloseRequest();
+  // Writes Krattle.ini (when the program has one). A failure is shown and the program goes on.
+  bool WriteSettings();
+  const std::filesystem::path& ConfigFile() const { return configFile_; }
   // Mouse events on the drawing surface, in surface pixels; the editor screen takes them.
   void Mouse(const MouseEvent& event);
 
@@ -173,6 +178,7 @@ class Game : public EngineHost {
   bool LoadWithFallback(std::filesystem::path& configured, const char* fallback, TextId what,
                         AssetKind kind);
   void Fatal(const std::string& text);
+  void ReadSettings(StartupOptions& options);
 
   // The end of a cave tested from the editor.
   void ReturnToEditor();
@@ -213,6 +219,7 @@ class Game : public EngineHost {
   bool inTick_ = false;                   // an engine tick is running
   ResourcePaths paths_;
   std::filesystem::path programDir_ = ".";
+  std::filesystem::path configFile_;
   std::filesystem::path setFile_;
   std::string setName_;
   bool clockEnabled_ = false;
@@ -228,8 +235,12 @@ class Game : public EngineHost {
 };
 
 class Texts;
-// The About box as a form, with its texts from `texts`.
-Form AboutForm(const Texts& texts);
+// The About box as a form, with its texts from `texts` and the settings file in use (empty:
+// none).
+Form AboutForm(const Texts& texts, const std::filesystem::path& configFile = {});
+inline constexpr const char* Homepage = KRATTLE_HOMEPAGE;
+// The speed dialog's fields, its bar at `speed`; the Game adds what a move and S do.
+Form SpeedForm(const Texts& texts, int speed);
 
 // The play order: A B C D Q E F G H R I J K L S M N O P T. With levelStep, T wraps to A one
 // level up (5 wraps to 1).

@@ -111,7 +111,10 @@ void Game::KeyDown(int key, int shift, bool repeat) {
     }
   }
   if (key == keys::Letter('E') && flow_.ScreenMode == smTitle && !fullScreen_) OpenEditor();
-  // S (speed dialog) joins here with its command.
+  if (key == keys::Letter('S')) {
+    Click();
+    ShowSpeed();
+  }
   if (key == keys::Letter('M')) {
     // The click is heard even when it turns the sound off.
     io_.Sound.Play(waves::Click);

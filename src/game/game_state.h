@@ -109,6 +109,8 @@ struct MenuState {
   bool FullScreenShown = true;
   // The editor's parameter panel under its surface.
   bool PanelShown = false;
+  // Full screen shows the picture alone: no menu bar until the player returns to the window.
+  bool MenusHidden = false;
   bool UndoEnabled = false;
   bool RedoEnabled = false;
 };
@@ -120,6 +122,7 @@ struct ResourcePaths {
   std::filesystem::path Fonts = "data/Krattle/Fonts.kgf";
   std::filesystem::path Sounds = "data/Krattle/Sounds.kwv";
   std::filesystem::path Music = "data/Krattle/Krattle.mid";
+  std::filesystem::path Language = "languages/English.ini";
 };
 
 // What start-up is given: the program's folder, the command line and the configuration values.
@@ -127,12 +130,13 @@ struct StartupOptions {
   std::filesystem::path ProgramDir = ".";
   std::vector<std::string> Args;
   std::filesystem::path LastCaveSet;  // the configuration's "Open"
-  // The configuration's "Language"; empty: languages/English.ini beside the program.
-  std::filesystem::path Language;
   int Speed = 14;
   int SoundOff = 0;
   int Zoom = 1;
   ResourcePaths Paths;
+  // Krattle.ini: read here at start-up (its values replace the four above) and written on
+  // close. Empty: no configuration file, for tools and tests that must not touch one.
+  std::filesystem::path ConfigFile;
 };
 
 }  // namespace krattle

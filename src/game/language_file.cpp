@@ -2,6 +2,7 @@
 
 // The files are turned into UTF-8 here first; SimpleIni then only needs to split them.
 #define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION  // Debian's header keeps the template bodies behind this
 #include <SimpleIni.h>
 
 #include <cstring>

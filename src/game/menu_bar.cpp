@@ -4,6 +4,7 @@ namespace krattle {
 
 std::vector<Menu> MenuBar(const MenuState& m) {
   std::vector<Menu> bar;
+  if (m.MenusHidden) return bar;
   if (m.Editing) {
     // While editing, the Game menu is the file menu of the set being edited.
     bar.push_back({TextId::MenuCavesEditor,
@@ -34,8 +35,8 @@ std::vector<Menu> MenuBar(const MenuState& m) {
   if (m.ZoomShown)
     options.Items.push_back({TextId::MenuZoom, MenuCommand::Zoom, true, m.ZoomChecked});
   if (m.FullScreenShown) options.Items.push_back({TextId::MenuFullScreen, MenuCommand::FullScreen});
-  // Speed and Settings wait for their dialogs.
-  options.Items.push_back({TextId::MenuSpeed, MenuCommand::Speed, false});
+  // Settings waits for its dialog.
+  options.Items.push_back({TextId::MenuSpeed, MenuCommand::Speed});
   options.Items.push_back({TextId::MenuMute, MenuCommand::Mute, true, m.MuteChecked});
   options.Items.push_back({TextId::MenuSettings, MenuCommand::Settings, false});
   bar.push_back(std::move(options));

@@ -77,6 +77,8 @@ class Display {
   virtual void SetSurfaceSize(int width, int height, int panelHeight) = 0;
   virtual void ToggleFullScreen() = 0;
   virtual void SetCaption(const std::string& caption) = 0;
+  // Opens a web address in the user's browser, where the system has one.
+  virtual void OpenUrl(const std::string& url) = 0;
 };
 
 struct PlatformServices {

@@ -99,6 +99,8 @@ class NullDisplay : public Display {
   }
   void ToggleFullScreen() override { FullScreen = !FullScreen; }
   void SetCaption(const std::string& caption) override { Caption = caption; }
+  void OpenUrl(const std::string& url) override { Urls.push_back(url); }
+  std::vector<std::string> Urls;
   int Width = 0, Height = 0, PanelHeight = 0;
   bool FullScreen = false;
   std::string Caption = "Krattle";

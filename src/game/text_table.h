@@ -168,6 +168,8 @@
     "Made by the Krattle developers: program, caves, pictures, sounds and music.")              \
   X(ProgramAboutKeys, "Program", "AboutKeys",                                                   \
     "Arrow keys move, Space or Ctrl snaps, P pauses, Escape gives up a life.")                  \
+  X(ProgramAboutSettings, "Program", "AboutSettings", "Settings are kept in %1")                \
+  X(ProgramAboutNoSettings, "Program", "AboutNoSettings", "no file (this run keeps none)")      \
   X(ProgramTitle, "Program", "Title", "Krattle")                                                \
   X(ProgramFontSet, "Program", "FontSet", "font set")                                           \
   X(ProgramSoundSet, "Program", "SoundSet", "sound set")                                        \
@@ -179,6 +181,8 @@
   X(ProgramCannotSaveSet, "Program", "CannotSaveSet",                                           \
     "The cave set cannot be saved: %1.\nThe game goes on, but high scores and the position "    \
     "reached are lost when the program ends.")                                                  \
+  X(ProgramCannotWriteSettings, "Program", "CannotWriteSettings",                               \
+    "The settings were not saved to %1: %2.")                                                   \
   X(ProgramYes, "Program", "Yes", "Yes")                                                        \
   X(ProgramNo, "Program", "No", "No")                                                           \
   X(ProgramOk, "Program", "OK", "OK")                                                           \

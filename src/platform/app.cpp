@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "editor/editor.h"
+#include "game/config_file.h"
 #include "game/keys.h"
 #include "platform/editor_panel.h"
 
@@ -36,6 +37,8 @@ AppOptions ParseAppOptions(int argc, char** argv) {
       o.Screenshot = argv[++i];
     } else if (a == "--frames" && i + 1 < argc) {
       o.Frames = std::strtol(argv[++i], nullptr, 10);
+    } else if (a == "--config" && i + 1 < argc) {
+      o.ConfigFile = argv[++i];
     } else if (a == "--measure" && i + 1 < argc) {
       o.Measure = std::strtol(argv[++i], nullptr, 10);
     } else {
@@ -102,6 +105,8 @@ int App::Open(const AppOptions& options) {
   StartupOptions start;
   start.ProgramDir = options.ProgramDir.empty() ? ExecutableDir() : options.ProgramDir;
   start.Args = options.Args;
+  start.ConfigFile =
+      options.ConfigFile.empty() ? DefaultConfigFile(start.ProgramDir) : options.ConfigFile;
   if (!game_->Creation(start)) return 1;
   game_->OnActivate();
   if (options.Measure > 0) game_->SetSpeed(0);
@@ -200,7 +205,14 @@ void App::HandleMouse(const SDL_Event& ev) {
                : ev.button.button == SDL_BUTTON_MIDDLE ? MouseButton::Middle
                                                        : MouseButton::Left;
   }
-  if (window_.ToSurface(x, y, m.X, m.Y)) game_->Mouse(m);
+  if (!window_.ToSurface(x, y, m.X, m.Y)) return;
+  // A double click on the picture switches full screen (the game refuses it in the editor).
+  if (ev.type == SDL_MOUSEBUTTONDOWN && ev.button.clicks == 2 &&
+      ev.button.button == SDL_BUTTON_LEFT && game_->Flow().ScreenMode != smEditor) {
+    game_->SwitchFullScreen();
+    return;
+  }
+  game_->Mouse(m);
 }
 
 // Frames and clock ticks run outside the ImGui frame: a dialog the game opens (the name entry

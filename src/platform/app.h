@@ -25,6 +25,7 @@ namespace krattle {
 struct AppOptions {
   std::vector<std::string> Args;
   std::filesystem::path ProgramDir;  // empty: the executable's folder
+  std::filesystem::path ConfigFile;  // empty: Krattle.ini where the location rule puts it
   std::string Screenshot;            // write the window after Frames frames and quit
   long Frames = 0;
   long Measure = 0;  // run this many frames back to back, print the mean time, quit

@@ -79,8 +79,31 @@ void DrawUpDownEdit(Form& form, const FormField& f, FieldRects* where) {
   Record(where, f.UpDownId + "+");
 }
 
+// A track bar with its ticks under it; a value beyond the range shows at the nearer end.
+void DrawSlider(Form& form, const FormField& f) {
+  int v = std::clamp(f.Value, f.Min, f.Max);
+  ImGui::SetNextItemWidth(240);
+  if (ImGui::SliderInt(Label(f).c_str(), &v, f.Min, f.Max, "%d", ImGuiSliderFlags_AlwaysClamp))
+    form.SetValue(f.Id, v);
+  if (f.TickEvery <= 0 || f.Max <= f.Min) return;
+  const ImVec2 a = ImGui::GetItemRectMin(), b = ImGui::GetItemRectMax();
+  const float grab = ImGui::GetStyle().GrabMinSize;
+  const float left = a.x + grab / 2 + 2, span = (b.x - a.x) - grab - 4;
+  ImDrawList* draw = ImGui::GetWindowDrawList();
+  for (int k = f.Min; k <= f.Max; k += f.TickEvery) {
+    const float x = left + span * static_cast<float>(k - f.Min) / static_cast<float>(f.Max - f.Min);
+    draw->AddLine(ImVec2(x, b.y + 1), ImVec2(x, b.y + 5), ImGui::GetColorU32(ImGuiCol_Text));
+  }
+  ImGui::Dummy(ImVec2(0, 4));
+}
+
 void DrawLabel(const FormField& f) {
   const std::string& text = f.Text.empty() ? f.Caption : f.Text;
+  if (f.AlignRight) {
+    const float right = ImGui::GetWindowContentRegionMax().x;
+    const float at = right - ImGui::CalcTextSize(text.c_str()).x;
+    if (at > ImGui::GetCursorPosX()) ImGui::SetCursorPosX(at);
+  }
   if (f.Colour < 0) {
     ImGui::TextUnformatted(text.c_str());
     return;
@@ -149,6 +172,10 @@ bool DrawField(Form& form, std::size_t i, FieldRects* where) {
     case FieldKind::Label: DrawLabel(f); break;
     case FieldKind::UpDownEdit: DrawUpDownEdit(form, f, where); break;
     case FieldKind::Integer: {
+      if (f.Slider) {
+        DrawSlider(form, f);
+        break;
+      }
       int v = f.Value;
       ImGui::SetNextItemWidth(110);
       if (ImGui::InputInt(Label(f).c_str(), &v, f.Step, f.Step * 10)) form.SetValue(f.Id, v);

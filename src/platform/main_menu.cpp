@@ -15,7 +15,7 @@ void Record(MenuFrame& out, TextId id) {
 
 MenuFrame DrawMainMenu(const MenuState& state, const Texts& texts) {
   MenuFrame out;
-  if (!ImGui::BeginMainMenuBar()) return out;
+  if (state.MenusHidden || !ImGui::BeginMainMenuBar()) return out;
   for (const Menu& menu : MenuBar(state)) {
     const bool open = ImGui::BeginMenu(texts.Get(menu.Title).c_str());
     Record(out, menu.Title);

@@ -3,6 +3,7 @@
 #include <imgui_impl_sdl.h>
 #include <imgui_impl_sdlrenderer.h>
 
+#include "game/keys.h"
 #include "platform/dialog_widgets.h"
 #include "platform/form_renderer.h"
 #include "platform/imgui_dialogs.h"
@@ -21,6 +22,7 @@ void ImGuiDialogs::RunModal(const std::string& title, const std::function<bool()
   if (!ready_) return;
   ++shown_;
   bool opened = false;
+  ImVec2 size(0, 0);  // known once the dialog has been laid out
   for (;;) {
     events_.Pump([this](const SDL_Event& ev) {
       ImGui_ImplSDL2_ProcessEvent(&ev);
@@ -35,10 +37,19 @@ void ImGuiDialogs::RunModal(const std::string& title, const std::function<bool()
       ImGui::OpenPopup(title.c_str());
       opened = true;
     }
-    const ImVec2 centre = ImGui::GetMainViewport()->GetCenter();
-    ImGui::SetNextWindowPos(centre, ImGuiCond_Appearing, ImVec2(0.5f, 0.5f));
+    const ImGuiViewport* main = ImGui::GetMainViewport();
+    if (size.x > 0) {
+      const DialogPlace at =
+          CentredOn(static_cast<int>(main->Pos.x), static_cast<int>(main->Pos.y),
+                    static_cast<int>(main->Size.x), static_cast<int>(main->Size.y),
+                    static_cast<int>(size.x), static_cast<int>(size.y));
+      ImGui::SetNextWindowPos(ImVec2(static_cast<float>(at.Left), static_cast<float>(at.Top)));
+    } else {
+      ImGui::SetNextWindowPos(main->GetCenter(), ImGuiCond_Appearing, ImVec2(0.5f, 0.5f));
+    }
     bool done = true;
     if (ImGui::BeginPopupModal(title.c_str(), closeBox, ImGuiWindowFlags_AlwaysAutoResize)) {
+      size = ImGui::GetWindowSize();
       done = body();
       if (done) ImGui::CloseCurrentPopup();
       ImGui::EndPopup();
@@ -64,6 +75,10 @@ void ImGuiDialogs::ShowForm(Form& form) {
         [&] {
           chooser = DrawFormFields(form);
           if (KeyPressed(ImGuiKey_Escape)) form.CloseBox();
+          if (form.OnKey && !ImGui::GetIO().WantTextInput)
+            for (int c = 0; c < 26; ++c)
+              if (ImGui::IsKeyPressed(SDL_SCANCODE_A + c, false))
+                form.Key(keys::Letter(static_cast<char>('A' + c)));
           return !form.IsOpen() || !chooser.empty();
         },
         &keepOpen);

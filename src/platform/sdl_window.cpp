@@ -1,5 +1,7 @@
 #include "platform/sdl_window.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #pragma GCC diagnostic push
@@ -50,6 +52,10 @@ void SdlWindow::SetSurfaceSize(int width, int height, int panelHeight) {
   if (!fullScreen_) SDL_SetWindowSize(window_, width, height + menuHeight_ + panelH_);
 }
 
+void SdlWindow::OpenUrl(const std::string& url) {
+  if (SDL_OpenURL(url.c_str()) != 0) std::fprintf(stderr, "krattle: %s\n", SDL_GetError());
+}
+
 void SdlWindow::SetCaption(const std::string& caption) {
   if (window_) SDL_SetWindowTitle(window_, caption.c_str());
 }
@@ -78,8 +84,25 @@ bool SdlWindow::ToSurface(int x, int y, int& sx, int& sy) const {
 
 void SdlWindow::ToggleFullScreen() {
   fullScreen_ = !fullScreen_;
+  // The window comes back where it was: not every window manager restores it.
+  if (fullScreen_) SDL_GetWindowPosition(window_, &windowX_, &windowY_);
   SDL_SetWindowFullscreen(window_, fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  if (!fullScreen_) SDL_SetWindowSize(window_, surfaceW_, surfaceH_ + menuHeight_ + panelH_);
+  // The picture alone: the pointer would only hide part of it.
+  SDL_ShowCursor(fullScreen_ ? SDL_DISABLE : SDL_ENABLE);
+  if (fullScreen_) return;
+  SDL_SetWindowSize(window_, surfaceW_, surfaceH_ + menuHeight_ + panelH_);
+  SDL_SetWindowPosition(window_, windowX_, windowY_);
+}
+
+// Full screen is laid out as the 4:3 screen of the picture's width (640 x 480 or 800 x 600)
+// with the picture a little down from its top, that screen scaled to fit and centred.
+SDL_Rect SdlWindow::FullScreenPlace(int w, int h) const {
+  const double screenW = surfaceW_, screenH = surfaceW_ * 3.0 / 4.0;
+  const double down = surfaceW_ >= 800 ? 40 : 30;
+  const double scale = std::min(w / screenW, h / screenH);
+  const double left = (w - screenW * scale) / 2, top = (h - screenH * scale) / 2;
+  return SDL_Rect{static_cast<int>(left), static_cast<int>(top + down * scale),
+                  static_cast<int>(surfaceW_ * scale), static_cast<int>(surfaceH_ * scale)};
 }
 
 void SdlWindow::DrawSurface(const SoftwareCanvas& canvas) {
@@ -89,9 +112,14 @@ void SdlWindow::DrawSurface(const SoftwareCanvas& canvas) {
   SDL_UpdateTexture(texture_, nullptr, pixels.data(), surfaceW_ * 4);
   int w = 0, h = 0;
   SDL_GetRendererOutputSize(renderer_, &w, &h);
+  if (fullScreen_) {
+    shown_ = FullScreenPlace(w, h);
+    SDL_RenderCopy(renderer_, texture_, nullptr, &shown_);
+    return;
+  }
   const int availH = h - menuHeight_ - panelH_;
   if (availH <= 0 || w <= 0) return;
-  // Keep the aspect and centre; in full screen this letterboxes.
+  // Keep the aspect and centre.
   SDL_Rect dst;
   if (static_cast<long>(w) * surfaceH_ <= static_cast<long>(availH) * surfaceW_) {
     dst.w = w;

@@ -23,6 +23,7 @@ class SdlWindow : public Display {
   std::string Open(const char* title, int width, int height, int menuHeight, bool vsync = true);
 
   void SetSurfaceSize(int width, int height, int panelHeight) override;
+  void OpenUrl(const std::string& url) override;
   void ToggleFullScreen() override;
   void SetCaption(const std::string& caption) override;
 
@@ -44,6 +45,7 @@ class SdlWindow : public Display {
   bool Software() const { return software_; }
   // A PNG of the window's current contents (after the frame is drawn, before present).
   bool Screenshot(const std::string& path);
+  bool FullScreen() const { return fullScreen_; }
   void SetCanvas(SoftwareCanvas* c) { canvas_ = c; }
 
  private:
@@ -51,7 +53,9 @@ class SdlWindow : public Display {
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   SoftwareCanvas* canvas_ = nullptr;
+  SDL_Rect FullScreenPlace(int w, int h) const;
   int surfaceW_ = 640, surfaceH_ = 408;
+  int windowX_ = 0, windowY_ = 0;  // the window's place before full screen
   int menuHeight_ = 0;
   int panelH_ = 0;
   SDL_Rect shown_{0, 0, 0, 0};  // where the picture was last drawn

@@ -57,8 +57,8 @@ TEST_F(RunCliTest, AnEditorSessionSavesANewSetThatSimPlays) {
       "menu SaveAs\n"
       "shot editor.png\n"
       "close\n");
-  const CliResult r =
-      RunCli("run " + Path("base.kcv") + " --script " + script + " --shot-dir " + dir_.string());
+  const CliResult r = RunCli("run " + Path("base.kcv") + " --config " + Path("Krattle.ini") +
+                             " --script " + script + " --shot-dir " + dir_.string());
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(fs::exists(dir_ / "editor.png"));
   CaveSet saved;
@@ -79,7 +79,8 @@ TEST_F(RunCliTest, TheEditorsToolsBuildACaveThatSimCompletes) {
   std::string script = text.str();
   const std::string marker = "answer file OUT";
   script.replace(script.find(marker), marker.size(), "answer file " + Path("built.kcv"));
-  const CliResult r = RunCli("run " + Path("base.kcv") + " --script " + Script(script));
+  const CliResult r = RunCli("run " + Path("base.kcv") + " --config " + Path("Krattle.ini") +
+                             " --script " + Script(script));
   ASSERT_EQ(r.status, 0) << r.err;
   CaveSet built;
   ASSERT_TRUE(ReadCaveSet(dir_ / "built.kcv", built).Ok());
@@ -98,8 +99,9 @@ TEST_F(RunCliTest, TheEditorsToolsBuildACaveThatSimCompletes) {
 }
 
 TEST_F(RunCliTest, AScriptThatGoesWrongNamesItsLineAndFails) {
-  const CliResult r = RunCli("run " + Path("base.kcv") + " --script " +
-                             Script("key E\nupdown Editor_UpDown_Value up\nmenu ExitEditor\n"));
+  const CliResult r =
+      RunCli("run " + Path("base.kcv") + " --config " + Path("Krattle.ini") + " --script " +
+             Script("key E\nupdown Editor_UpDown_Value up\nmenu ExitEditor\n"));
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("script.txt:3: the question"), std::string::npos) << r.err;
   EXPECT_NE(r.out.find("dialog: Editor: Caves are modified."), std::string::npos) << r.out;
@@ -107,7 +109,8 @@ TEST_F(RunCliTest, AScriptThatGoesWrongNamesItsLineAndFails) {
 
 TEST_F(RunCliTest, ASetThatCannotBeOpenedEndsTheRunBeforeTheScript) {
   std::ofstream(dir_ / "bad.kcv") << "nothing";
-  const CliResult r = RunCli("run " + Path("bad.kcv") + " --script " + Script("key E\n"));
+  const CliResult r = RunCli("run " + Path("bad.kcv") + " --config " + Path("Krattle.ini") +
+                             " --script " + Script("key E\n"));
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("bad.kcv"), std::string::npos) << r.err;
   EXPECT_EQ(RunCli("run " + Path("base.kcv")).status, 2);

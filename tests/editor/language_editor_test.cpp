@@ -40,7 +40,7 @@ TEST_F(EditorTest, ANewLanguageReachesPanelAndMenusAtOnceButTheListsOnlyAfterARe
   // The next start reads the language first: the lists speak it too.
   StartupOptions options;
   options.ProgramDir = dir_;
-  options.Language = dir_ / "de.ini";
+  options.Paths.Language = dir_ / "de.ini";
   options.Args = {SetPath().string()};
   ScriptSession again(options);
   ASSERT_EQ(again.Run("key E\ndialog Advanced\nclosebox"), "");

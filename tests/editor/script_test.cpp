@@ -107,7 +107,8 @@ TEST_F(EditorTest, DialogLinesThatDoNotFitAreReported) {
             "script:1: the dialog \"Advanced\" had closed before all its lines ran");
   EXPECT_EQ(ScriptError("set Edit_AmoebaMax 3"),
             "script:1: set belongs to the lines after a dialog");
-  EXPECT_EQ(ScriptError("dialog Colours"), "script:1: dialog takes Advanced or Generator");
+  EXPECT_EQ(ScriptError("dialog Colours"),
+            "script:1: dialog takes Advanced, Generator, Speed or About");
 }
 
 }  // namespace krattle::testing

@@ -139,7 +139,7 @@ TEST_F(LanguageGameTest, StartUpReadsTheLanguageBesideTheProgram) {
   EXPECT_EQ(runner.game().Text().Get(TextId::MenuOptions), "Choices");
   EXPECT_EQ(runner.game().LanguagePath(), dir / "languages" / "English.ini");
   // A configured language that does not exist gives the built-in texts and no message.
-  options.Language = "languages/Klingon.ini";
+  options.Paths.Language = "languages/Klingon.ini";
   HeadlessRunner other(options);
   EXPECT_EQ(other.game().Text().Get(TextId::MenuOptions), "Options");
   EXPECT_TRUE(other.Dialogs.Shown.empty());

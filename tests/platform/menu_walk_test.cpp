@@ -80,6 +80,7 @@ class MenuWalk : public ::testing::Test {
     SDL_Quit();
     std::error_code ec;
     fs::remove(Scratch(".kcv"), ec);
+    fs::remove(Scratch(".ini"), ec);
   }
 
   void Open(const fs::path& programDir = kBin) {
@@ -89,6 +90,7 @@ class MenuWalk : public ::testing::Test {
     app_ = std::make_unique<App>();
     AppOptions options;
     options.ProgramDir = programDir;
+    options.ConfigFile = Scratch(".ini");
     options.Args = {set.string()};
     ASSERT_EQ(app_->Open(options), 0);
     Steps(3);
@@ -243,7 +245,22 @@ TEST_F(MenuWalk, EveryOtherItemRunsWithoutADialog) {
   Choose("Options", "Zoom");
   EXPECT_TRUE(game().Menu().ZoomChecked);
   Choose("Options", "FullScreen");
-  Choose("Options", "FullScreen");
+  ASSERT_TRUE(Steps(2));
+  EXPECT_TRUE(app_->Window().FullScreen());
+  EXPECT_TRUE(app_->LastMenu().Rects.empty());  // no menu bar in full screen
+  // A double click on the picture gives back the window and its menus.
+  int w = 0, h = 0;
+  SDL_GetRendererOutputSize(app_->Window().Renderer(), &w, &h);
+  Push(SDL_MOUSEBUTTONDOWN, [&](SDL_Event& ev) {
+    ev.button.button = SDL_BUTTON_LEFT;
+    ev.button.state = SDL_PRESSED;
+    ev.button.clicks = 2;
+    ev.button.x = w / 2;
+    ev.button.y = h / 2;
+  });
+  ASSERT_TRUE(Steps(2));
+  EXPECT_FALSE(app_->Window().FullScreen());
+  EXPECT_FALSE(app_->LastMenu().Rects.empty());
   Choose("Game", "PlayDemo");
   EXPECT_TRUE(GameProbe::Flow(game()).DemoPlaying);
   Choose("Game", "Stop");

@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "core/file_bytes.h"
 #include "editor/script_session.h"
+#include "game/config_file.h"
 #include "render/set_assets.h"
 
 namespace krattle::cli {
@@ -18,12 +19,15 @@ int RunCommand(const Args& args) {
     std::fprintf(stderr, "krattle-cli run: %s\n", msg.c_str());
     return 2;
   };
-  std::string set, script, shotDir, data;
+  std::string set, script, shotDir, data, config;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--script" || a == "--shot-dir" || a == "--data") {
+    if (a == "--script" || a == "--shot-dir" || a == "--data" || a == "--config") {
       if (i + 1 >= args.size()) return fail(a + " needs a value");
-      (a == "--script" ? script : a == "--shot-dir" ? shotDir : data) = args[++i];
+      (a == "--script"     ? script
+       : a == "--shot-dir" ? shotDir
+       : a == "--data"     ? data
+                           : config) = args[++i];
     } else if (set.empty() && !a.empty() && a[0] != '-') {
       set = a;
     } else {
@@ -31,7 +35,9 @@ int RunCommand(const Args& args) {
     }
   }
   if (set.empty() || script.empty())
-    return fail("usage: krattle-cli run SET.kcv --script FILE [--shot-dir DIR] [--data DIR]");
+    return fail(
+        "usage: krattle-cli run SET.kcv --script FILE [--shot-dir DIR] [--data DIR] "
+        "[--config FILE]");
   // A script is text of a few lines; a device or a huge file given by mistake is refused unread.
   constexpr std::uint64_t kMaxScriptBytes = 1u << 20;
   std::vector<std::uint8_t> bytes;
@@ -42,6 +48,9 @@ int RunCommand(const Args& args) {
   StartupOptions options;
   options.ProgramDir = data.empty() ? ProgramFolder() : std::filesystem::path(data);
   options.Args = {set};
+  // A session reads and writes the settings as the window does, unless told where they are.
+  options.ConfigFile =
+      config.empty() ? DefaultConfigFile(options.ProgramDir) : std::filesystem::path(config);
   auto assets = std::make_unique<SetFileAssets>();
   SoftwareCanvas canvas(*assets, 640, 408);
   ScriptSession session(options, &canvas, assets.get());

@@ -3,6 +3,8 @@
 #include <imgui_impl_sdl.h>
 #include <imgui_impl_sdlrenderer.h>
 
+#include <array>
+
 #include "game/keys.h"
 #include "platform/dialog_widgets.h"
 #include "platform/form_renderer.h"
@@ -67,6 +69,9 @@ void ImGuiDialogs::RunModal(const std::string& title, const std::function<bool()
 
 void ImGuiDialogs::ShowForm(Form& form) {
   form.Show();
+  // The key that opened the dialog (S for the speed) is still down when it comes up: a letter
+  // counts only once it has been let go in here.
+  std::array<bool, 26> armed{};
   while (form.IsOpen() && ready_ && !quit_) {
     std::string chooser;
     bool keepOpen = true;
@@ -76,9 +81,11 @@ void ImGuiDialogs::ShowForm(Form& form) {
           chooser = DrawFormFields(form);
           if (KeyPressed(ImGuiKey_Escape)) form.CloseBox();
           if (form.OnKey && !ImGui::GetIO().WantTextInput)
-            for (int c = 0; c < 26; ++c)
-              if (ImGui::IsKeyPressed(SDL_SCANCODE_A + c, false))
+            for (int c = 0; c < 26; ++c) {
+              if (!ImGui::IsKeyDown(SDL_SCANCODE_A + c)) armed[c] = true;
+              if (armed[c] && ImGui::IsKeyPressed(SDL_SCANCODE_A + c, false))
                 form.Key(keys::Letter(static_cast<char>('A' + c)));
+            }
           return !form.IsOpen() || !chooser.empty();
         },
         &keepOpen);

@@ -66,6 +66,12 @@ Uint32 PressEscape(Uint32, void*) {
   return 0;
 }
 
+Uint32 ReleaseS(Uint32, void*) {
+  SDL_Event ev = KeyEvent(SDL_KEYUP, SDL_SCANCODE_S, SDLK_s);
+  SDL_PushEvent(&ev);
+  return 0;
+}
+
 class MenuWalk : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -286,6 +292,22 @@ TEST_F(MenuWalk, OnlyTheOptionsMenuStopsTheGameClock) {
   Click("Options");
   ASSERT_TRUE(Steps(2));
   EXPECT_FALSE(game().ClockEnabled());
+}
+
+TEST_F(MenuWalk, TheKeyThatOpensTheSpeedDialogDoesNotCloseItAgain) {
+  Open();
+  const Uint32 start = SDL_GetTicks();
+  // A real key is let go a little after the press, when the dialog is already up.
+  SDL_Event press = KeyEvent(SDL_KEYDOWN, SDL_SCANCODE_S, SDLK_s);
+  SDL_PushEvent(&press);
+  const SDL_TimerID release = SDL_AddTimer(150, ReleaseS, nullptr);
+  const SDL_TimerID escape = SDL_AddTimer(600, PressEscape, nullptr);
+  ASSERT_TRUE(Steps(4));
+  SDL_RemoveTimer(release);
+  SDL_RemoveTimer(escape);
+  EXPECT_EQ(Shown(), 1);
+  // It stayed up until the Escape came.
+  EXPECT_GE(SDL_GetTicks() - start, 500u);
 }
 
 TEST_F(MenuWalk, TheEditorsPanelTakesClicksTypingAndItsCommandKeys) {

@@ -50,8 +50,6 @@ bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
-namespace {
-
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -64,6 +62,8 @@ void AppendUtf8(std::string& out, char32_t c) {
     out += static_cast<char>(0x80 | (c & 0x3F));
   }
 }
+
+namespace {
 
 // Windows-1252's 0x80..0x9F; the five unassigned bytes become U+FFFD.
 constexpr char16_t kCp1252High[32] = {

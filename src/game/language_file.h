@@ -16,6 +16,9 @@ inline constexpr std::size_t MaxLanguageText = 2047;
 // Language files are small; anything larger is not one.
 inline constexpr std::uintmax_t MaxLanguageFileBytes = 1 << 20;
 
+// Appends the UTF-8 form of a character of the Basic Multilingual Plane.
+void AppendUtf8(std::string& out, char32_t c);
+
 // Whether `bytes` are well-formed UTF-8 (no overlong forms, surrogates or truncated letters).
 bool IsValidUtf8(std::string_view bytes);
 

@@ -1,5 +1,7 @@
 #include "platform/dialog_widgets.h"
 
+#include "game/language_file.h"
+
 namespace krattle {
 
 void WarningText(const std::string& text) {
@@ -11,16 +13,7 @@ void WarningText(const std::string& text) {
 
 std::string Utf8(ImWchar c) {
   std::string out;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
+  AppendUtf8(out, c);
   return out;
 }
 

@@ -4,6 +4,7 @@
 #include <imgui_impl_sdl.h>
 #include <imgui_impl_sdlrenderer.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <utility>
 
@@ -31,21 +32,56 @@ long NowMs() {
 
 AppOptions ParseAppOptions(int argc, char** argv) {
   AppOptions o;
+  // A count the window's own options take: a whole number within reason.
+  auto count = [&](const char* name, const char* text, long& out) {
+    char* end = nullptr;
+    errno = 0;
+    const long v = std::strtol(text, &end, 10);
+    if (errno != 0 || end == text || *end != '\0' || v < 1 || v > 1'000'000)
+      o.Error = std::string(name) + " takes a number of frames from 1 to 1000000";
+    else
+      out = v;
+  };
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if (a == "--screenshot" && i + 1 < argc) {
+    const bool value = i + 1 < argc;
+    if (a == "--help" || a == "-h") {
+      o.Help = true;
+    } else if (a == "--version") {
+      o.Version = true;
+    } else if (a == "--screenshot" && value) {
       o.Screenshot = argv[++i];
-    } else if (a == "--frames" && i + 1 < argc) {
-      o.Frames = std::strtol(argv[++i], nullptr, 10);
-    } else if (a == "--config" && i + 1 < argc) {
+    } else if (a == "--frames" && value) {
+      count("--frames", argv[++i], o.Frames);
+    } else if (a == "--config" && value) {
       o.ConfigFile = argv[++i];
-    } else if (a == "--measure" && i + 1 < argc) {
-      o.Measure = std::strtol(argv[++i], nullptr, 10);
+    } else if (a == "--measure" && value) {
+      count("--measure", argv[++i], o.Measure);
+    } else if (a.size() > 1 && a[0] == '-') {
+      o.Error = "unknown option " + a;
     } else {
       o.Args.push_back(a);
     }
   }
+  if (o.Error.empty() && o.Args.size() > 1) o.Error = "one cave set at most";
   return o;
+}
+
+std::string AppUsage() {
+  return "usage: krattle [SET.kcv] [--config FILE] [--screenshot FILE.png --frames N]\n"
+         "               [--measure N] [--help] [--version]\n"
+         "\n"
+         "Plays the cave set named, or the one played last, or the one that comes with the game.\n"
+         "  --config FILE      keep the settings in FILE instead of Krattle.ini\n"
+         "  --screenshot FILE  write the window to FILE.png after N frames and end\n"
+         "  --measure N        run N frames as fast as possible and print the mean frame time\n"
+         "\n"
+         "Keys: arrows (or H J K L) move, Space or Ctrl snaps, P pauses, Escape gives up a life,\n"
+         "Q stops, L loads a set, D plays a demo, Shift+D records one, S sets the speed,\n"
+         "M mutes, E opens the cave editor, Alt+Enter switches full screen.\n"
+         "\n"
+         "Settings are kept in Krattle.ini beside the program when its folder is writable,\n"
+         "otherwise in $XDG_CONFIG_HOME/krattle/ (~/.config/krattle/).\n";
 }
 
 App::App()

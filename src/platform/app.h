@@ -29,7 +29,12 @@ struct AppOptions {
   std::string Screenshot;            // write the window after Frames frames and quit
   long Frames = 0;
   long Measure = 0;  // run this many frames back to back, print the mean time, quit
+  bool Help = false, Version = false;
+  std::string Error;  // a command line that cannot be followed, and why
 };
+
+// What `krattle --help` prints.
+std::string AppUsage();
 
 // Splits the command line into the game's arguments and the window's own options.
 AppOptions ParseAppOptions(int argc, char** argv);

@@ -18,11 +18,12 @@ struct CliResult {
   std::string err;
 };
 
-inline CliResult RunCli(const std::string& args) {
+// Runs one of the programs built beside the tests.
+inline CliResult RunProgram(const std::string& program, const std::string& args) {
   const std::filesystem::path errFile =
       std::filesystem::temp_directory_path() / ("krattle-cli-test-" + std::to_string(::getpid()));
   const std::string cmd =
-      std::string(KRATTLE_BIN_DIR) + "/krattle-cli " + args + " 2>" + errFile.string();
+      std::string(KRATTLE_BIN_DIR) + "/" + program + " " + args + " 2>" + errFile.string();
   CliResult r;
   FILE* p = popen(cmd.c_str(), "r");
   if (!p) return r;
@@ -37,6 +38,10 @@ inline CliResult RunCli(const std::string& args) {
   r.err = ss.str();
   std::filesystem::remove(errFile);
   return r;
+}
+
+inline CliResult RunCli(const std::string& args) {
+  return RunProgram("krattle-cli", args);
 }
 
 }  // namespace krattle::testing

@@ -1,0 +1,36 @@
+// The game's own command line: help, version, and options it cannot follow.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/run_cli.h"
+
+namespace krattle::testing {
+
+namespace {
+CliResult RunGame(const std::string& args) {
+  return RunProgram("krattle", args);
+}
+}  // namespace
+
+TEST(GameCommandLine, HelpAndVersionAnswerWithoutAWindow) {
+  const CliResult help = RunGame("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("usage: krattle"), std::string::npos);
+  EXPECT_NE(help.out.find("Krattle.ini"), std::string::npos);
+  const CliResult version = RunGame("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("krattle ", 0), 0u) << version.out;
+}
+
+TEST(GameCommandLine, WhatCannotBeFollowedIsRefusedWithTheUsage) {
+  for (const char* args : {"--frames abc --screenshot x.png", "--frames -5 --screenshot x.png",
+                           "--measure 99999999999", "--colour blue", "a.kcv b.kcv"}) {
+    const CliResult r = RunGame(args);
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_NE(r.err.find("usage: krattle"), std::string::npos) << args;
+  }
+}
+
+}  // namespace krattle::testing

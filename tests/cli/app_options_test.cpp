@@ -22,6 +22,9 @@ TEST(GameCommandLine, HelpAndVersionAnswerWithoutAWindow) {
   const CliResult version = RunGame("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out.rfind("krattle ", 0), 0u) << version.out;
+  const CliResult tool = RunCli("--version");
+  EXPECT_EQ(tool.status, 0);
+  EXPECT_EQ(tool.out, "krattle-cli " + version.out.substr(8));
 }
 
 TEST(GameCommandLine, WhatCannotBeFollowedIsRefusedWithTheUsage) {

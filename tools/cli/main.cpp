@@ -44,6 +44,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string name = argv[1];
+  if (name == "--version") {
+    std::printf("krattle-cli %s\n", KRATTLE_VERSION);
+    return 0;
+  }
   if (name == "--help" || name == "-h" || name == "help") {
     Usage();
     return 0;

@@ -13,7 +13,8 @@ namespace krattle {
 
 enum class MouseButton : std::uint8_t { Left, Middle, Right };
 
-// A mouse event on the drawing surface, in surface pixels.
+// A mouse event on the drawing surface, in surface pixels. A move names no button: the editor
+// knows which ones are held from their presses.
 struct MouseEvent {
   enum Kind : std::uint8_t { Down, Up, Move } What = Move;
   MouseButton Button = MouseButton::Left;

@@ -233,7 +233,6 @@ void App::HandleMouse(const SDL_Event& ev) {
   if (ev.type == SDL_MOUSEMOTION) {
     m.What = MouseEvent::Move;
     x = ev.motion.x, y = ev.motion.y;
-    m.Button = (ev.motion.state & SDL_BUTTON_RMASK) ? MouseButton::Right : MouseButton::Left;
   } else {
     m.What = ev.type == SDL_MOUSEBUTTONDOWN ? MouseEvent::Down : MouseEvent::Up;
     x = ev.button.x, y = ev.button.y;

@@ -10,7 +10,7 @@ SECONDS_EACH="${1:-60}"
 shift || true
 scripts/setup.sh --fuzz
 BUILD_DIR="${BUILD_DIR:-build-fuzz}"
-TARGETS=(cave_set image_set wave_set bmp wav midi demo moves cave_source language)
+TARGETS=(cave_set image_set wave_set bmp wav midi demo moves cave_source language settings)
 if [ $# -gt 0 ]; then TARGETS=("$@"); fi
 CC=clang CXX=clang++ cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKRATTLE_WERROR=ON -DKRATTLE_FUZZ=ON >/dev/null

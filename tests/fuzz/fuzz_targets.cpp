@@ -17,6 +17,7 @@
 #include "core/cave_set_file.h"
 #include "core/file_bytes.h"
 #include "engine/cave_params.h"
+#include "game/config_file.h"
 #include "game/demo_codec.h"
 #include "game/headless_demo.h"
 #include "game/headless_runner.h"
@@ -287,7 +288,23 @@ void LanguageTarget(Bytes bytes) {
     if (again.Get(row.Id) != texts.Get(row.Id)) Broken("texts that do not survive writing out");
 }
 
-// The settings file has no reader yet; it gets its target here when it does.
+void SettingsTarget(Bytes bytes) {
+  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  const ConfigValues v = ParseConfig(text);
+  // The numbers are bytes by the time start-up sees them.
+  if (v.Speed < -128 || v.Speed > 127) Broken("a speed outside a signed byte");
+  if (v.SoundOff < 0 || v.SoundOff > 255 || v.Zoom < 0 || v.Zoom > 255)
+    Broken("a switch outside a byte");
+  // Writing the values back into the same file and reading it again gives the same values.
+  const ConfigValues again = ParseConfig(ConfigText(v, text));
+  if (again.Open != v.Open || again.Speed != v.Speed || again.SoundOff != v.SoundOff ||
+      again.Zoom != v.Zoom || again.Paths.Graph32 != v.Paths.Graph32 ||
+      again.Paths.Graph40 != v.Paths.Graph40 || again.Paths.Fonts != v.Paths.Fonts ||
+      again.Paths.Sounds != v.Paths.Sounds || again.Paths.Music != v.Paths.Music ||
+      again.Paths.Language != v.Paths.Language)
+    Broken("settings that do not survive writing back");
+}
+
 // Session scripts (krattle-cli run) are left out for now: their menu commands save files under
 // names the script chooses, so fuzzing them needs a sandbox first.
 constexpr Target kTargets[] = {
@@ -301,6 +318,7 @@ constexpr Target kTargets[] = {
     {"moves", MovesTarget},
     {"cave_source", CaveSourceTarget},
     {"language", LanguageTarget},
+    {"settings", SettingsTarget},
 };
 
 }  // namespace

@@ -166,7 +166,7 @@ void Editor::SaveAs() {
   palette_ = -1;
   StoreFields();
   const auto chosen =
-      g_.io_.Ask.SaveFile({g_.texts_.Get(TextId::ProgramSaveCaveSet), g_.programDir_ / "Levels",
+      g_.io_.Ask.SaveFile({g_.texts_.Get(TextId::ProgramSaveCaveSet), g_.WriteFolder("Levels"),
                            "Krattle Caves (*.kcv)|*.kcv"});
   if (!chosen || !WriteSet(*chosen)) return;
   modified_ = false;

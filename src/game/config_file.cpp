@@ -153,4 +153,9 @@ std::filesystem::path DefaultConfigFile(const std::filesystem::path& programDir)
                         std::getenv("HOME"));
 }
 
+std::filesystem::path DefaultDataFolder(const std::filesystem::path& programDir) {
+  return DataLocation(programDir, FolderWritable(programDir), std::getenv("XDG_DATA_HOME"),
+                      std::getenv("HOME"));
+}
+
 }  // namespace krattle

@@ -50,7 +50,8 @@ std::filesystem::path DataLocation(const std::filesystem::path& programDir, bool
 // Whether files can be created in `dir`: tried with a file of this process's own.
 bool FolderWritable(const std::filesystem::path& dir);
 
-// ConfigLocation for this process's program folder and environment.
+// ConfigLocation and DataLocation for this process's program folder and environment.
 std::filesystem::path DefaultConfigFile(const std::filesystem::path& programDir);
+std::filesystem::path DefaultDataFolder(const std::filesystem::path& programDir);
 
 }  // namespace krattle

@@ -56,6 +56,7 @@ bool Game::Creation(const StartupOptions& given) {
   setName_.clear();
   menu_ = MenuState{};
   programDir_ = options.ProgramDir;
+  writeDir_ = options.WriteDir.empty() ? programDir_ : options.WriteDir;
   paths_ = options.Paths;
   // A missing language file leaves the built-in texts, without a word.
   LoadLanguage(Beside(programDir_, paths_.Language));
@@ -240,12 +241,25 @@ void Game::ChooseCave(int cave, int level) {
   flow_.DemoChain = false;
 }
 
+std::filesystem::path Game::WriteFolder(const char* name) const {
+  const std::filesystem::path dir = writeDir_ / name;
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  return dir;
+}
+
 void Game::ChooseCaveSet() {
   StopLoopedSounds();
   const bool editing = flow_.EditorActive && editor_;
   if (editing && !editor_->MayLoad()) return;
-  const auto chosen = io_.Ask.OpenFile({texts_.Get(TextId::ProgramOpenCaveSet),
-                                        programDir_ / "Levels", "Krattle Caves *.kcv|*.kcv"});
+  // The player's own sets first, when they are kept apart from the program's.
+  std::error_code ec;
+  const std::filesystem::path own = writeDir_ / "Levels";
+  const std::filesystem::path folder =
+      writeDir_ != programDir_ && std::filesystem::is_directory(own, ec) ? own
+                                                                         : programDir_ / "Levels";
+  const auto chosen = io_.Ask.OpenFile(
+      {texts_.Get(TextId::ProgramOpenCaveSet), folder, "Krattle Caves *.kcv|*.kcv"});
   if (editing) editor_->LoadChosen();
   if (chosen) LoadCaveSet(*chosen);
 }

@@ -219,6 +219,10 @@ class Game : public EngineHost {
   bool inTick_ = false;                   // an engine tick is running
   ResourcePaths paths_;
   std::filesystem::path programDir_ = ".";
+  std::filesystem::path writeDir_ = ".";  // StartupOptions::WriteDir
+  // A folder under writeDir_ that the program writes into, made when missing so that the file
+  // dialogs can start in it.
+  std::filesystem::path WriteFolder(const char* name) const;
   std::filesystem::path configFile_;
   std::filesystem::path setFile_;
   std::string setName_;

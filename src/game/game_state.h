@@ -137,6 +137,9 @@ struct StartupOptions {
   // Krattle.ini: read here at start-up (its values replace the four above) and written on
   // close. Empty: no configuration file, for tools and tests that must not touch one.
   std::filesystem::path ConfigFile;
+  // Where saved sets (Levels), unpacked files (Unpack) and packed sets (data) go: beside the
+  // program when that is writable, else the user's data folder. Empty: the program's folder.
+  std::filesystem::path WriteDir;
 };
 
 }  // namespace krattle

@@ -143,6 +143,7 @@ int App::Open(const AppOptions& options) {
   start.Args = options.Args;
   start.ConfigFile =
       options.ConfigFile.empty() ? DefaultConfigFile(start.ProgramDir) : options.ConfigFile;
+  start.WriteDir = DefaultDataFolder(start.ProgramDir);
   if (!game_->Creation(start)) return 1;
   game_->OnActivate();
   if (options.Measure > 0) game_->SetSpeed(0);

@@ -51,6 +51,7 @@ int RunCommand(const Args& args) {
   // A session reads and writes the settings as the window does, unless told where they are.
   options.ConfigFile =
       config.empty() ? DefaultConfigFile(options.ProgramDir) : std::filesystem::path(config);
+  options.WriteDir = DefaultDataFolder(options.ProgramDir);
   auto assets = std::make_unique<SetFileAssets>();
   SoftwareCanvas canvas(*assets, 640, 408);
   ScriptSession session(options, &canvas, assets.get());

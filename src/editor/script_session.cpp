@@ -97,8 +97,9 @@ int ScriptKeyByName(std::string_view name) {
   return 0;
 }
 
-ScriptSession::ScriptSession(const StartupOptions& options, Canvas* screen, AssetLoader* assets)
-    : runner_(std::make_unique<HeadlessRunner>(options, screen, assets)) {
+ScriptSession::ScriptSession(const StartupOptions& options, Canvas* screen, AssetLoader* assets,
+                             MediaCodec* codec)
+    : runner_(std::make_unique<HeadlessRunner>(options, screen, assets, codec)) {
   AttachEditor(runner_->game());
 }
 
@@ -182,10 +183,12 @@ std::string ScriptSession::DialogAction(std::string_view verb, std::string_view 
 
 std::string ScriptSession::OpenDialog(std::string_view which, std::vector<FormAction> actions) {
   const std::string w = Lower(Trim(which));
-  if (w == "speed" || w == "about") {
+  if (w == "speed" || w == "about" || w == "settings") {
     runner_->Dialogs.FormAnswers.push_back(std::move(actions));
     if (w == "speed")
       game().ShowSpeed();
+    else if (w == "settings")
+      game().ShowSettings();
     else
       game().ShowAbout();
     return {};
@@ -193,7 +196,7 @@ std::string ScriptSession::OpenDialog(std::string_view which, std::vector<FormAc
   const char* button = w == "advanced"    ? panel::Advanced
                        : w == "generator" ? panel::GenerateCave
                                           : nullptr;
-  if (!button) return "dialog takes Advanced, Generator, Speed or About";
+  if (!button) return "dialog takes Advanced, Generator, Speed, Settings or About";
   runner_->Dialogs.FormAnswers.push_back(std::move(actions));
   const std::size_t queued = runner_->Dialogs.FormAnswers.size();
   std::string error = Panel("button", button, {});

@@ -21,9 +21,9 @@ int ScriptKeyByName(std::string_view name);
 class ScriptSession {
  public:
   // Starts the program logic as the game starts (options.Args holds the set to open) and gives
-  // it its editor. `screen` and `assets` as for HeadlessRunner.
+  // it its editor. `screen`, `assets` and `codec` as for HeadlessRunner.
   explicit ScriptSession(const StartupOptions& options, Canvas* screen = nullptr,
-                         AssetLoader* assets = nullptr);
+                         AssetLoader* assets = nullptr, MediaCodec* codec = nullptr);
 
   // Runs the script. Empty when every line ran; otherwise "NAME:LINE: what went wrong".
   std::string Run(std::string_view script, std::string_view name = "script");

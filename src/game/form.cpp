@@ -44,10 +44,9 @@ FormField ChoiceField(std::string id, std::string caption, std::vector<std::stri
   return f;
 }
 
-FormField FileNameField(std::string id, std::string caption, std::string path, std::string filter) {
+FormField FileNameField(std::string id, std::string caption, std::string name) {
   FormField f = Make(std::move(id), FieldKind::FileName, std::move(caption));
-  f.Text = std::move(path);
-  f.Filter = std::move(filter);
+  f.Text = std::move(name);
   return f;
 }
 

@@ -16,7 +16,7 @@ enum class FieldKind : std::uint8_t {
   Integer,   // a number with a range and a stepper
   Check,     // a check box: Value 0 or 1
   Choice,    // one of Items: Value is the index
-  FileName,  // a path typed or picked with a chooser
+  FileName,  // a file's name, shown but not typed into: a button beside it chooses another
   Button,
   // A text edit with an up-down beside it: Text is what was typed (not always a number), the
   // up-down steps the number in it within Min..Max.
@@ -30,8 +30,7 @@ struct FormField {
   int Value = 0;
   int Min = 0, Max = 0, Step = 1;
   std::vector<std::string> Items;
-  std::string Text;    // FileName: the path; Label: the text shown
-  std::string Filter;  // FileName: what the chooser offers, "Caption *.ext|*.ext"
+  std::string Text;  // FileName: the name shown; Label: the text shown
   bool Enabled = true;
   bool Visible = true;
   int MaxLength = 0;         // UpDownEdit: characters the edit takes (0: any)
@@ -54,7 +53,7 @@ FormField IntegerField(std::string id, std::string caption, int value, int min, 
 FormField CheckField(std::string id, std::string caption, bool checked);
 FormField ChoiceField(std::string id, std::string caption, std::vector<std::string> items,
                       int chosen);
-FormField FileNameField(std::string id, std::string caption, std::string path, std::string filter);
+FormField FileNameField(std::string id, std::string caption, std::string name);
 FormField ButtonField(std::string id, std::string caption);
 FormField UpDownEditField(std::string id, std::string upDownId, std::string caption, int min,
                           int max, int maxLength);

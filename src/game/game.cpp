@@ -345,6 +345,7 @@ void Game::Command(MenuCommand command) {
     case MenuCommand::Mute: ToggleMute(); break;
     case MenuCommand::About: ShowAbout(); break;
     case MenuCommand::Speed: ShowSpeed(); break;
+    case MenuCommand::Settings: ShowSettings(); break;
     case MenuCommand::Copy:
     case MenuCommand::Paste:
     case MenuCommand::Clear:
@@ -352,9 +353,7 @@ void Game::Command(MenuCommand command) {
     case MenuCommand::Redo:
       if (editing) editor_->Edit(command);
       break;
-    // Items whose dialogs are still to come are disabled in the menu.
-    case MenuCommand::None:
-    case MenuCommand::Settings: break;
+    case MenuCommand::None: break;
   }
 }
 

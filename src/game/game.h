@@ -58,6 +58,8 @@ class Game : public EngineHost {
   void ShowAbout();
   // Options > Speed and key S.
   void ShowSpeed();
+  // Options > Settings: the set files and the language, unpacking and packing sets.
+  void ShowSettings();
   // A menu item chosen (the Exit item leaves the editor while it is open).
   void Command(MenuCommand command);
   // Menu Caves Editor and key E.
@@ -180,6 +182,17 @@ class Game : public EngineHost {
   void Fatal(const std::string& text);
   void ReadSettings(StartupOptions& options);
 
+  // The settings dialog's buttons.
+  void SettingsClick(Form& form, const std::string& button);
+  void ChooseTileSet(Form& form, bool big);
+  void ChooseFontsOrSounds(Form& form, bool sounds);
+  void ChooseMusic(Form& form);
+  void ChooseLanguage(Form& form);
+  void UnpackChosenSet();
+  void PackChosenFolder();
+  void ReloadAfterPacking(bool waves);
+  void RefuseSet(const std::filesystem::path& file, const std::string& why);
+
   // The end of a cave tested from the editor.
   void ReturnToEditor();
 
@@ -245,6 +258,10 @@ Form AboutForm(const Texts& texts, const std::filesystem::path& configFile = {})
 inline constexpr const char* Homepage = KRATTLE_HOMEPAGE;
 // The speed dialog's fields, its bar at `speed`; the Game adds what a move and S do.
 Form SpeedForm(const Texts& texts, int speed);
+// The settings dialog's fields with the names of the files in `paths`; the Game adds what its
+// buttons do. Its texts come from `texts` when it shows, and again through SetSettingsTexts.
+Form SettingsForm(const Texts& texts, const ResourcePaths& paths);
+void SetSettingsTexts(Form& form, const Texts& texts);
 
 // The play order: A B C D Q E F G H R I J K L S M N O P T. With levelStep, T wraps to A one
 // level up (5 wraps to 1).

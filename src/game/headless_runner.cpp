@@ -78,9 +78,10 @@ KeyScript ParseKeyScript(std::string_view text) {
   return out;
 }
 
-HeadlessRunner::HeadlessRunner(const StartupOptions& options, Canvas* screen, AssetLoader* assets) {
-  PlatformServices io{screen ? *screen : Recorder, Keys, Sound, Music, Dialogs, Window,
-                      assets ? *assets : Assets};
+HeadlessRunner::HeadlessRunner(const StartupOptions& options, Canvas* screen, AssetLoader* assets,
+                               MediaCodec* codec) {
+  PlatformServices io{screen ? *screen : Recorder, Keys,   Sound, Music, Dialogs, Window,
+                      assets ? *assets : Assets,   codec ? *codec : Codec};
   game_ = std::make_unique<Game>(io);
   started_ = game_->Creation(options);
   if (started_) game_->OnActivate();

@@ -39,10 +39,10 @@ int KeyByName(std::string_view name);
 
 class HeadlessRunner {
  public:
-  // Runs start-up and the first activation. `screen` and `assets` replace the recording canvas
-  // and the loader that accepts every set.
+  // Runs start-up and the first activation. `screen`, `assets` and `codec` replace the
+  // recording canvas, the loader that accepts every set and the codec that refuses every file.
   explicit HeadlessRunner(const StartupOptions& options = {}, Canvas* screen = nullptr,
-                          AssetLoader* assets = nullptr);
+                          AssetLoader* assets = nullptr, MediaCodec* codec = nullptr);
 
   Game& game() { return *game_; }
   bool Started() const { return started_; }
@@ -66,6 +66,7 @@ class HeadlessRunner {
   ScriptedDialogs Dialogs;
   NullDisplay Window;
   NullAssets Assets;
+  NullCodec Codec;
 
  private:
   void ApplyScript();

@@ -35,10 +35,9 @@ std::vector<Menu> MenuBar(const MenuState& m) {
   if (m.ZoomShown)
     options.Items.push_back({TextId::MenuZoom, MenuCommand::Zoom, true, m.ZoomChecked});
   if (m.FullScreenShown) options.Items.push_back({TextId::MenuFullScreen, MenuCommand::FullScreen});
-  // Settings waits for its dialog.
   options.Items.push_back({TextId::MenuSpeed, MenuCommand::Speed});
   options.Items.push_back({TextId::MenuMute, MenuCommand::Mute, true, m.MuteChecked});
-  options.Items.push_back({TextId::MenuSettings, MenuCommand::Settings, false});
+  options.Items.push_back({TextId::MenuSettings, MenuCommand::Settings});
   bar.push_back(std::move(options));
   bar.push_back({TextId::MenuInfo, {{TextId::ProgramAbout, MenuCommand::About}}});
   return bar;

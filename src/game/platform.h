@@ -10,6 +10,7 @@
 #include "game/form.h"
 #include "render/asset_loader.h"
 #include "render/canvas.h"
+#include "render/media_codec.h"
 
 namespace krattle {
 
@@ -89,6 +90,8 @@ struct PlatformServices {
   Dialogs& Ask;
   Display& Window;
   AssetLoader& Assets;
+  // Single BMP and WAV files, for unpacking and packing sets.
+  MediaCodec& Codec;
 };
 
 }  // namespace krattle

@@ -121,4 +121,20 @@ class NullAssets : public AssetLoader {
   std::string Result(const std::filesystem::path& path);
 };
 
+// Reads and writes no picture or wave: every call fails and says so.
+class NullCodec : public MediaCodec {
+ public:
+  IoResult LoadBmp(const std::filesystem::path& path, Picture&) override { return Fail(path); }
+  IoResult SaveBmp(const std::filesystem::path& path, const Picture&) override {
+    return Fail(path);
+  }
+  IoResult LoadWav(const std::filesystem::path& path, Wave&) override { return Fail(path); }
+  IoResult SaveWav(const std::filesystem::path& path, const Wave&) override { return Fail(path); }
+
+ private:
+  static IoResult Fail(const std::filesystem::path& path) {
+    return IoResult::Fail(path.string() + ": no picture or wave codec in this run");
+  }
+};
+
 }  // namespace krattle

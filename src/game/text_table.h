@@ -203,4 +203,12 @@
     "Your score of %1 makes the table.\nType your name (up to %2 characters) and press Enter.") \
   X(ProgramNameCount, "Program", "NameCount", "%1 / %2 characters")                             \
   X(ProgramNameRefused, "Program", "NameRefused",                                               \
-    "\"%1\" cannot be stored in the table: names keep plain letters, digits and signs.")
+    "\"%1\" cannot be stored in the table: names keep plain letters, digits and signs.")        \
+  X(ProgramCannotUseSet, "Program", "CannotUseSet",                                             \
+    "%1 cannot be used: %2\nThe previous set stays.")                                           \
+  X(ProgramCannotPlayMusic, "Program", "CannotPlayMusic",                                       \
+    "The music %1 cannot be played; the title screen waits without it.")                        \
+  X(ProgramUnpackNoFolder, "Program", "UnpackNoFolder", "%1 leaves no name for a folder.")      \
+  X(ProgramUnpackFailed, "Program", "UnpackFailed", "Unpacking stopped: %1")                    \
+  X(ProgramPackFailed, "Program", "PackFailed", "Packing stopped: %1\nNothing was written.")    \
+  X(ProgramPackWrongEnd, "Program", "PackWrongEnd", "%1 does not end in %2: nothing was written.")

@@ -129,7 +129,7 @@ int App::Open(const AppOptions& options) {
   ImGui_ImplSDLRenderer_Init(window_.Renderer());
   dialogs_.SetReady(true);
 
-  PlatformServices services{canvas_, keys_, sound_, music_, dialogs_, window_, assets_};
+  PlatformServices services{canvas_, keys_, sound_, music_, dialogs_, window_, assets_, codec_};
   game_ = std::make_unique<Game>(services);
   AttachEditor(*game_);
   dialogs_.SetTexts(&game_->Text());

@@ -13,6 +13,7 @@
 #include "platform/imgui_dialogs.h"
 #include "platform/main_menu.h"
 #include "platform/sdl_keyboard.h"
+#include "platform/sdl_media_codec.h"
 #include "platform/sdl_mixer.h"
 #include "platform/sdl_music.h"
 #include "platform/sdl_sound.h"
@@ -73,6 +74,7 @@ class App {
   bool FinishMeasuring();
 
   SetFileAssets assets_;
+  SdlMediaCodec codec_;
   SoftwareCanvas canvas_;
   SdlWindow window_;
   SdlControllers pads_;

@@ -13,12 +13,23 @@ namespace krattle {
 
 namespace fs = std::filesystem;
 
-std::string FilterExtension(const std::string& filter) {
+std::vector<std::string> FilterExtensions(const std::string& filter) {
   const auto bar = filter.rfind('|');
-  std::string pattern = bar == std::string::npos ? filter : filter.substr(bar + 1);
-  const auto dot = pattern.rfind('.');
-  if (dot == std::string::npos || pattern.find('*', dot) != std::string::npos) return {};
-  return pattern.substr(dot);
+  const std::string patterns = bar == std::string::npos ? filter : filter.substr(bar + 1);
+  std::vector<std::string> exts;
+  std::size_t from = 0;
+  while (from <= patterns.size()) {
+    const auto end = std::min(patterns.find(';', from), patterns.size());
+    std::string pattern = patterns.substr(from, end - from);
+    pattern.erase(0, pattern.find_first_not_of(' '));
+    pattern.erase(pattern.find_last_not_of(' ') + 1);
+    const auto dot = pattern.rfind('.');
+    // "*.*" or a pattern without an extension lets every file through.
+    if (dot == std::string::npos || pattern.find('*', dot) != std::string::npos) return {};
+    exts.push_back(pattern.substr(dot));
+    from = end + 1;
+  }
+  return exts;
 }
 
 std::optional<fs::path> ImGuiDialogs::OpenFile(const FileRequest& request) {
@@ -36,8 +47,13 @@ struct Entry {
   bool Folder;
 };
 
+bool Accepted(const fs::path& file, const std::vector<std::string>& exts) {
+  return exts.empty() ||
+         std::find(exts.begin(), exts.end(), file.extension().string()) != exts.end();
+}
+
 // Folders first, then the files the filter accepts, each sorted; ".." leads unless at the root.
-std::vector<Entry> ListFolder(const fs::path& dir, const std::string& ext) {
+std::vector<Entry> ListFolder(const fs::path& dir, const std::vector<std::string>& exts) {
   std::vector<Entry> entries, folders, files;
   std::error_code ec;
   if (dir.has_parent_path() && dir != dir.root_path()) entries.push_back({"..", true});
@@ -47,7 +63,7 @@ std::vector<Entry> ListFolder(const fs::path& dir, const std::string& ext) {
     if (name.empty() || name[0] == '.') continue;
     if (it->is_directory(ec))
       folders.push_back({name, true});
-    else if (ext.empty() || it->path().extension() == ext)
+    else if (Accepted(it->path(), exts))
       files.push_back({name, false});
   }
   auto byName = [](const Entry& a, const Entry& b) { return a.Name < b.Name; };
@@ -85,14 +101,14 @@ std::optional<fs::path> ImGuiDialogs::FileDialog(const FileRequest& request, boo
   const std::string& filter = request.Filter;
   const fs::path& start = request.Folder;
   if (!ready_) return std::nullopt;
-  const std::string ext = FilterExtension(filter);
+  const std::vector<std::string> exts = FilterExtensions(filter);
   std::error_code ec;
   fs::path dir = start;
   if (auto last = lastFolder_.find(filter);
       last != lastFolder_.end() && fs::is_directory(last->second, ec))
     dir = last->second;
   dir = fs::is_directory(dir, ec) ? fs::absolute(dir, ec) : fs::current_path(ec);
-  std::vector<Entry> entries = ListFolder(dir, ext);
+  std::vector<Entry> entries = ListFolder(dir, exts);
   NameField name;
   int selected = -1;
   bool scrollToSelected = false;
@@ -108,7 +124,7 @@ std::optional<fs::path> ImGuiDialogs::FileDialog(const FileRequest& request, boo
   auto open = [&](const fs::path& folder) {
     const std::string from = dir.filename().string();
     dir = folder;
-    entries = ListFolder(dir, ext);
+    entries = ListFolder(dir, exts);
     name.Set("");
     selected = -1;
     // Going up lands on the folder just left, as a file manager does.
@@ -186,7 +202,7 @@ std::optional<fs::path> ImGuiDialogs::FileDialog(const FileRequest& request, boo
       return true;
     if (!picked || name.Text[0] == '\0') return false;
     std::string chosen = name.Text;
-    if (save && !ext.empty() && fs::path(chosen).extension() != ext) chosen += ext;
+    if (save && !Accepted(chosen, exts)) chosen += exts.front();
     name.Set(chosen);
     const fs::path full = fs::path(chosen).is_absolute() ? fs::path(chosen) : dir / chosen;
     if (fs::is_directory(full, ec)) {

@@ -34,17 +34,12 @@ void DrawChoice(Form& form, const FormField& f) {
   if (chosen >= 0) form.SetValue(f.Id, chosen);
 }
 
-// Returns true when the chooser button was clicked.
-bool DrawFileName(Form& form, const FormField& f) {
-  char buffer[1024];
-  std::snprintf(buffer, sizeof buffer, "%s", f.Text.c_str());
-  ImGui::SetNextItemWidth(320);
-  if (ImGui::InputText(("##" + f.Id).c_str(), buffer, sizeof buffer)) form.SetText(f.Id, buffer);
-  ImGui::SameLine();
-  const bool choose = ImGui::Button(("...##choose" + f.Id).c_str());
-  ImGui::SameLine();
-  ImGui::TextUnformatted(f.Caption.c_str());
-  return choose;
+// Read-only: the name can be selected and copied, and its button beside it chooses another.
+void DrawFileName(const FormField& f) {
+  std::string shown = f.Text;
+  ImGui::SetNextItemWidth(240);
+  ImGui::InputText(("##" + f.Id).c_str(), shown.data(), shown.size() + 1,
+                   ImGuiInputTextFlags_ReadOnly);
 }
 
 // Only digits reach an edit: the keys that step caves, levels and the palette, and T, act as
@@ -145,7 +140,7 @@ bool Tabular(const Form& form, const Row& row) {
   bool label = false;
   for (std::size_t i = row.First; i < row.End; ++i) {
     const FieldKind kind = form.Fields[i].Kind;
-    if (kind == FieldKind::UpDownEdit || kind == FieldKind::FileName) return false;
+    if (kind == FieldKind::UpDownEdit) return false;
     label |= kind == FieldKind::Label;
   }
   return label;
@@ -163,10 +158,8 @@ std::vector<int> Cells(const Form& form, const Row& row) {
   return cells;
 }
 
-// Returns true when a file name's chooser button was clicked.
-bool DrawField(Form& form, std::size_t i, FieldRects* where) {
+void DrawField(Form& form, std::size_t i, FieldRects* where) {
   const FormField f = form.Fields[i];
-  bool chooser = false;
   ImGui::BeginDisabled(!f.Enabled);
   switch (f.Kind) {
     case FieldKind::Label: DrawLabel(f); break;
@@ -187,20 +180,21 @@ bool DrawField(Form& form, std::size_t i, FieldRects* where) {
       break;
     }
     case FieldKind::Choice: DrawChoice(form, f); break;
-    case FieldKind::FileName: chooser = DrawFileName(form, f); break;
+    case FieldKind::FileName:
+      DrawFileName(f);
+      Record(where, f.Id);
+      break;
     case FieldKind::Button:
       if (ImGui::Button(Label(f).c_str(), ImVec2(static_cast<float>(f.Width), 0))) form.Click(f.Id);
       Record(where, f.Id);
       break;
   }
   ImGui::EndDisabled();
-  return chooser;
 }
 
 }  // namespace
 
-std::string DrawFormFields(Form& form, FieldRects* where) {
-  std::string chooser;
+void DrawFormFields(Form& form, FieldRects* where) {
   const std::vector<Row> rows = Rows(form);
   // By index, and checked again before each field: a handler may change the fields while they
   // are drawn.
@@ -226,7 +220,7 @@ std::string DrawFormFields(Form& form, FieldRects* where) {
             if (!drawable(i)) continue;
             ImGui::TableSetColumnIndex(cells[k - r][i - rows[k].First]);
             if (form.Fields[i].Kind == FieldKind::Label) ImGui::AlignTextToFramePadding();
-            if (DrawField(form, i, where)) chooser = form.Fields[i].Id;
+            DrawField(form, i, where);
           }
         }
         ImGui::EndTable();
@@ -238,11 +232,10 @@ std::string DrawFormFields(Form& form, FieldRects* where) {
       if (!drawable(i)) continue;
       const FormField& f = form.Fields[i];
       if (f.SameLine) ImGui::SameLine(0, f.Kind == FieldKind::UpDownEdit ? 9.0f : -1.0f);
-      if (DrawField(form, i, where)) chooser = form.Fields[i].Id;
+      DrawField(form, i, where);
     }
     ++r;
   }
-  return chooser;
 }
 
 }  // namespace krattle

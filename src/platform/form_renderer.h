@@ -14,7 +14,7 @@ namespace krattle {
 // tests that click them.
 using FieldRects = std::map<std::string, MenuRect>;
 
-// Returns the id of a file-name field whose chooser button was clicked, or "".
-std::string DrawFormFields(Form& form, FieldRects* where = nullptr);
+// Draws the fields; what the user does goes to the form's calls at once.
+void DrawFormFields(Form& form, FieldRects* where = nullptr);
 
 }  // namespace krattle

@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "game/platform.h"
 #include "game/texts.h"
@@ -67,7 +69,8 @@ class ImGuiDialogs : public Dialogs {
   bool ready_ = false;
 };
 
-// The extension a filter such as "Krattle Caves *.kcv|*.kcv" accepts (".kcv"), or "" for all.
-std::string FilterExtension(const std::string& filter);
+// The extensions a filter such as "Krattle Caves *.kcv|*.kcv" or "*.bmp; *.wav|*.bmp; *.wav"
+// accepts ({".kcv"}, {".bmp", ".wav"}), or none for every file. A save adds the first.
+std::vector<std::string> FilterExtensions(const std::string& filter);
 
 }  // namespace krattle

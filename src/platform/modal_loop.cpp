@@ -12,8 +12,6 @@
 
 namespace krattle {
 
-namespace fs = std::filesystem;
-
 const Texts& ImGuiDialogs::Text() const {
   static const Texts builtIn;  // start-up errors come before the game holds its texts
   return texts_ ? *texts_ : builtIn;
@@ -72,13 +70,19 @@ void ImGuiDialogs::ShowForm(Form& form) {
   // The key that opened the dialog (S for the speed) is still down when it comes up: a letter
   // counts only once it has been let go in here.
   std::array<bool, 26> armed{};
+  // A button's handler may open a dialog of its own (a file chooser, a question), which must not
+  // start inside the frame that drew the button: the click is taken after that frame.
+  std::string clicked;
+  const Form::Handler onClick = form.OnClick;
+  const auto noteClick = [&clicked](Form&, FormField& button) { clicked = button.Id; };
   while (form.IsOpen() && ready_ && !quit_) {
-    std::string chooser;
     bool keepOpen = true;
+    clicked.clear();
+    form.OnClick = noteClick;
     RunModal(
         form.Caption + "##form" + form.Id,
         [&] {
-          chooser = DrawFormFields(form);
+          DrawFormFields(form);
           if (KeyPressed(ImGuiKey_Escape)) form.CloseBox();
           if (form.OnKey && !ImGui::GetIO().WantTextInput)
             for (int c = 0; c < 26; ++c) {
@@ -86,17 +90,12 @@ void ImGuiDialogs::ShowForm(Form& form) {
               if (armed[c] && ImGui::IsKeyPressed(SDL_SCANCODE_A + c, false))
                 form.Key(keys::Letter(static_cast<char>('A' + c)));
             }
-          return !form.IsOpen() || !chooser.empty();
+          return !form.IsOpen() || !clicked.empty();
         },
         &keepOpen);
+    form.OnClick = onClick;
     if (!keepOpen) form.CloseBox();
-    if (chooser.empty() || !form.IsOpen()) continue;
-    // The chooser is a dialog of its own, run between the form's frames.
-    const FormField& field = form.Field(chooser);
-    const fs::path current = field.Text;
-    const auto picked = OpenFile(
-        {field.Caption, current.has_parent_path() ? current.parent_path() : current, field.Filter});
-    if (picked) form.SetText(chooser, picked->string());
+    if (!clicked.empty() && form.IsOpen()) form.Click(clicked);
   }
   if (form.IsOpen()) form.CloseBox();
 }

@@ -108,7 +108,7 @@ TEST_F(EditorTest, DialogLinesThatDoNotFitAreReported) {
   EXPECT_EQ(ScriptError("set Edit_AmoebaMax 3"),
             "script:1: set belongs to the lines after a dialog");
   EXPECT_EQ(ScriptError("dialog Colours"),
-            "script:1: dialog takes Advanced, Generator, Speed or About");
+            "script:1: dialog takes Advanced, Generator, Speed, Settings or About");
 }
 
 }  // namespace krattle::testing

@@ -174,9 +174,10 @@ TEST_F(ConfigTest, AFallbackSetPathIsWhatGetsWrittenBack) {
   ScriptedDialogs dialogs;
   NullDisplay window;
   NullAssets assets;
+  NullCodec codec;
   RecordingCanvas canvas;
   assets.Broken.insert(dir_ / "data/Gone.kgf");
-  Game g(PlatformServices{canvas, keys, sound, music, dialogs, window, assets});
+  Game g(PlatformServices{canvas, keys, sound, music, dialogs, window, assets, codec});
   ASSERT_TRUE(g.Creation(options));
   ASSERT_TRUE(g.CloseRequest());
   EXPECT_EQ(ParseConfig(ReadText(Ini())).Paths.Fonts, ResourcePaths{}.Fonts);

@@ -20,7 +20,7 @@ struct Sample {
     form.Add(IntegerField("SpeedEdit", "Speed", 14, 0, 32));
     form.Add(CheckField("CustomCheck", "Custom", true));
     form.Add(ChoiceField("ZoomCombo", "Zoom", {"1", "2"}, 0));
-    form.Add(FileNameField("FontEdit", "Font", "a.kgf", "Fonts *.kgf|*.kgf"));
+    form.Add(FileNameField("FontEdit", "Font", "a.kgf"));
     form.Add(ButtonField("CloseButton", "Close"));
     form.OnShow = [this](Form&) { ++shows; };
     form.OnChange = [this](Form& f, FormField& field) {

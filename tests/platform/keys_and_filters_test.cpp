@@ -37,10 +37,15 @@ TEST(VirtualKeys, ShiftAndAltBits) {
 }
 
 TEST(FileFilters, ExtensionFromTheFilterText) {
-  EXPECT_EQ(FilterExtension("Krattle Caves *.kcv|*.kcv"), ".kcv");
-  EXPECT_EQ(FilterExtension("*.kgf"), ".kgf");
-  EXPECT_EQ(FilterExtension("All files|*.*"), "");
-  EXPECT_EQ(FilterExtension("anything"), "");
+  using List = std::vector<std::string>;
+  EXPECT_EQ(FilterExtensions("Krattle Caves *.kcv|*.kcv"), List{".kcv"});
+  EXPECT_EQ(FilterExtensions("*.kgf"), List{".kgf"});
+  EXPECT_EQ(FilterExtensions("*.bmp; *.wav|*.bmp; *.wav"), (List{".bmp", ".wav"}));
+  EXPECT_EQ(FilterExtensions("*.kgf;*.kwv;*.dxg;*.dxw|*.kgf;*.kwv;*.dxg;*.dxw"),
+            (List{".kgf", ".kwv", ".dxg", ".dxw"}));
+  EXPECT_EQ(FilterExtensions("All files|*.*"), List{});
+  EXPECT_EQ(FilterExtensions("anything"), List{});
+  EXPECT_EQ(FilterExtensions("*.kgf;"), List{});  // an empty pattern: any file
 }
 
 }  // namespace

@@ -221,7 +221,7 @@ struct AudioGame {
     o.ProgramDir = KRATTLE_BIN_DIR;
     o.Paths.Music = music;
     game = std::make_unique<Game>(
-        PlatformServices{Screen, Keys, Sound, Music, Dialogs, Window, Assets});
+        PlatformServices{Screen, Keys, Sound, Music, Dialogs, Window, Assets, Codec});
     return game->Creation(o);
   }
   RecordingCanvas Screen;
@@ -231,6 +231,7 @@ struct AudioGame {
   ScriptedDialogs Dialogs;
   NullDisplay Window;
   SetFileAssets Assets;
+  NullCodec Codec;
   std::unique_ptr<Game> game;
 };
 

@@ -10,6 +10,7 @@
 #include "core/file_bytes.h"
 #include "editor/script_session.h"
 #include "game/config_file.h"
+#include "platform/sdl_media_codec.h"
 #include "render/set_assets.h"
 
 namespace krattle::cli {
@@ -54,7 +55,8 @@ int RunCommand(const Args& args) {
   options.WriteDir = DefaultDataFolder(options.ProgramDir);
   auto assets = std::make_unique<SetFileAssets>();
   SoftwareCanvas canvas(*assets, 640, 408);
-  ScriptSession session(options, &canvas, assets.get());
+  SdlMediaCodec codec;
+  ScriptSession session(options, &canvas, assets.get(), &codec);
   HeadlessRunner& runner = session.Runner();
   // Whatever start-up had to say ends the run: the script was written for the set opening.
   if (!runner.Started() || !runner.Dialogs.Shown.empty()) {

@@ -78,8 +78,8 @@ std::optional<std::string> ScriptedDialogs::InputText(const std::string& title,
 }
 
 void ScriptedDialogs::ShowForm(Form& form) {
+  form.Show();  // sets the caption from the texts
   Shown.push_back(form.Caption + ": (form " + form.Id + ")");
-  form.Show();
   std::vector<FormAction> actions;
   if (FormAnswers.empty()) {
     Missing("the dialog \"" + form.Caption + "\"");

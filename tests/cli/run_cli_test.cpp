@@ -117,3 +117,27 @@ TEST_F(RunCliTest, ASetThatCannotBeOpenedEndsTheRunBeforeTheScript) {
 }
 
 }  // namespace krattle::testing
+
+namespace krattle::testing {
+namespace {
+
+TEST_F(RunCliTest, TheSettingsDialogUnpacksWithTheRealCodec) {
+  // A program folder of our own, so the unpacked files land in the test's folder.
+  const fs::path program = dir_ / "program";
+  fs::create_directories(program / "data");
+  fs::copy(fs::path(KRATTLE_BIN_DIR) / "data", program / "data", fs::copy_options::recursive);
+  const std::string script =
+      Script("answer file " + (program / "data/Krattle/Sounds.kwv").string() +
+             "\nanswer yes\ndialog Settings\nbutton UnpackButton\n"
+             "button BCustomClose\n");
+  const CliResult r = RunCli("run " + Path("base.kcv") + " --config " + Path("Krattle.ini") +
+                             " --data " + program.string() + " --script " + script);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const fs::path into = program / "Unpack/Sounds";
+  EXPECT_TRUE(fs::exists(into / "000.wav"));
+  EXPECT_TRUE(fs::exists(into / "028.wav"));
+  EXPECT_FALSE(fs::exists(into / "029.wav"));
+}
+
+}  // namespace
+}  // namespace krattle::testing

@@ -42,6 +42,21 @@ class SettingsDialogTest : public ::testing::Test {
     ASSERT_TRUE(runner().Started());
   }
   void Script(const std::string& text) { ASSERT_EQ(session_->Run(text), "") << text; }
+  // Presses a chooser with `file` as the answer (and `more` answers for what follows it), then
+  // closes the dialog with its close box.
+  void Choose(const char* button, const fs::path& file, const std::string& more = "") {
+    Script("answer file " + file.string() + "\n" + more + "dialog Settings\nbutton " + button +
+           "\ncloseBox\n");
+  }
+  // The editor opened, then a new 40-pixel set chosen in it.
+  fs::path BigSetChosenInTheEditor() {
+    const fs::path big = Data() / "Big.kgf";
+    fs::copy_file(Data() / "40x40.kgf", big);
+    Script("key E\n");
+    runner().Assets.Loaded.clear();
+    Choose("BLoad40", big);
+    return big;
+  }
 
   fs::path Data() const { return dir_ / "data/Krattle"; }
   fs::path User() const { return dir_ / "user"; }
@@ -133,7 +148,7 @@ TEST_F(SettingsDialogTest, TileSetsLoadOnlyWhenTheyAreTheOnesOnShow) {
   fs::copy_file(Data() / "32x32.kgf", other);
   // At zoom 2 a new 32-pixel set only changes the path; the zoom switch shows it.
   runner().Assets.Loaded.clear();
-  Script("answer file " + other.string() + "\ndialog Settings\nbutton BLoad32\ncloseBox\n");
+  Choose("BLoad32", other);
   EXPECT_EQ(game().Paths().Graph32, other);
   EXPECT_TRUE(Loaded().empty());
   Script("menu Zoom\n");
@@ -142,37 +157,27 @@ TEST_F(SettingsDialogTest, TileSetsLoadOnlyWhenTheyAreTheOnesOnShow) {
 
   // At zoom 1 a broken 32-pixel set is refused and the one before it stays.
   runner().Assets.Broken.insert(Data() / "Broken.kgf");
-  Script("answer file " + (Data() / "Broken.kgf").string() +
-         "\nanswer ok\ndialog Settings\nbutton BLoad32\ncloseBox\n");
+  Choose("BLoad32", Data() / "Broken.kgf", "answer ok\n");
   EXPECT_EQ(game().Paths().Graph32, other);
   EXPECT_EQ(Loaded().back(), other);
   EXPECT_EQ(game().View().TileSize, 32);
 
-  // A new 40-pixel set at zoom 1 waits, even with the editor open on its own screen...
-  const fs::path big = Data() / "Big.kgf";
-  fs::copy_file(Data() / "40x40.kgf", big);
-  Script("key E\n");
-  runner().Assets.Loaded.clear();
-  Script("answer file " + big.string() + "\ndialog Settings\nbutton BLoad40\ncloseBox\n");
+  // A new 40-pixel set at zoom 1 waits, even with the editor open on its own screen.
+  const fs::path big = BigSetChosenInTheEditor();
   EXPECT_EQ(game().Paths().Graph40, big);
   EXPECT_TRUE(Loaded().empty());
 }
 
 TEST_F(SettingsDialogTest, TheEditorsOwnScreenTakesANewBigSetAtOnce) {
   Start(2);
-  const fs::path big = Data() / "Big.kgf";
-  fs::copy_file(Data() / "40x40.kgf", big);
-  Script("key E\n");
-  runner().Assets.Loaded.clear();
-  Script("answer file " + big.string() + "\ndialog Settings\nbutton BLoad40\ncloseBox\n");
+  const fs::path big = BigSetChosenInTheEditor();
   EXPECT_EQ(game().Paths().Graph40, big);
   ASSERT_FALSE(Loaded().empty());
   EXPECT_EQ(Loaded().back(), big);
   EXPECT_EQ(game().View().TileSize, 40);
   // A broken one is refused there as well; the editor keeps drawing with the one before.
   runner().Assets.Broken.insert(Data() / "Broken.kgf");
-  Script("answer file " + (Data() / "Broken.kgf").string() +
-         "\nanswer ok\ndialog Settings\nbutton BLoad40\ncloseBox\n");
+  Choose("BLoad40", Data() / "Broken.kgf", "answer ok\n");
   EXPECT_EQ(game().Paths().Graph40, big);
   EXPECT_EQ(Loaded().back(), big);
   EXPECT_TRUE(GameProbe::Flow(game()).EditorActive);
@@ -194,7 +199,7 @@ TEST_F(SettingsDialogTest, MusicIsKeptEvenWhenItCannotPlayAndTheTitleWaitsTenTic
   runner().Music.Opens = true;
   runner().Music.Length = 50000;
   const int plays = runner().Music.Plays;
-  Script("answer file " + tune.string() + "\ndialog Settings\nbutton BLoadMusic\ncloseBox\n");
+  Choose("BLoadMusic", tune);
   EXPECT_TRUE(game().Config().MusicAvailable);
   EXPECT_EQ(game().Config().MusicTicks, 40);
   // Changed at once: the title plays it while the dialog is still open.
@@ -224,8 +229,7 @@ TEST_F(SettingsDialogTest, ALanguageChosenChangesEveryTextAtOnceAndIsWrittenBack
 
 TEST_F(SettingsDialogTest, UnpackWritesNumberedFilesIntoTheUserFolderAfterAsking) {
   Start();
-  Script("answer file " + (Data() / "Sounds.kwv").string() +
-         "\nanswer yes\ndialog Settings\nbutton UnpackButton\ncloseBox\n");
+  Choose("UnpackButton", Data() / "Sounds.kwv", "answer yes\n");
   const fs::path into = User() / "Unpack/Sounds";
   EXPECT_EQ(Count(into, ".wav"), 29u);
   EXPECT_TRUE(fs::exists(into / "000.wav"));
@@ -237,20 +241,17 @@ TEST_F(SettingsDialogTest, UnpackWritesNumberedFilesIntoTheUserFolderAfterAsking
   EXPECT_EQ(runner().Assets.Loaded.back(), dir_ / "data/Krattle/Sounds.kwv");
 
   // No leaves nothing behind; an extension in capitals is no set, and nothing is asked.
-  Script("answer file " + (Data() / "32x32.kgf").string() +
-         "\nanswer no\ndialog Settings\nbutton UnpackButton\ncloseBox\n");
+  Choose("UnpackButton", Data() / "32x32.kgf", "answer no\n");
   EXPECT_FALSE(fs::exists(User() / "Unpack/32x32"));
   fs::copy_file(Data() / "Fonts.kgf", Data() / "FONTS.KGF");
-  Script("answer file " + (Data() / "FONTS.KGF").string() +
-         "\ndialog Settings\nbutton UnpackButton\ncloseBox\n");
+  Choose("UnpackButton", Data() / "FONTS.KGF");
   EXPECT_FALSE(fs::exists(User() / "Unpack/FONTS"));
 }
 
 TEST_F(SettingsDialogTest, AnUnpackThatFailsSaysWhy) {
   Start();
   std::ofstream(Data() / "Junk.kgf") << "junk";
-  Script("answer file " + (Data() / "Junk.kgf").string() +
-         "\nanswer yes\nanswer ok\ndialog Settings\nbutton UnpackButton\ncloseBox\n");
+  Choose("UnpackButton", Data() / "Junk.kgf", "answer yes\nanswer ok\n");
   ASSERT_EQ(runner().Dialogs.Shown.size(), 3u);
   EXPECT_NE(runner().Dialogs.Shown[2].find("Unpacking stopped"), std::string::npos);
 }

@@ -32,9 +32,9 @@ struct Reach {
   std::vector<int> Dist, Prev;
 };
 
-// Shortest walks from `at` through dirt, space and diamonds, clear of creatures. Clocks, bombs
-// (when Dravik has none) and the open exit end a walk but are not walked through.
-Reach ReachFrom(const Runner& r, int at) {
+// Shortest walks from `at` through dirt, space and diamonds, clear of creatures when shy. Clocks,
+// bombs (when Dravik has none) and the open exit end a walk but are not walked through.
+Reach ReachFrom(const Runner& r, int at, bool shy = true) {
   const CaveGrid& g = r.Run.Grid;
   const int w = g.CaveWidth, n = w * g.Rows();
   const bool carrying = g.Cells[at] == DravikWithBomb || g.Cells[at] == DravikWithBombMoved;
@@ -50,7 +50,7 @@ Reach ReachFrom(const Runner& r, int at) {
       if (m.Dist[t] >= 0) continue;
       const Element e = g.Cells[t];
       const bool end = e == Clock || e == ExitOpen || (e == Bomb && !carrying);
-      if ((!Passable(e) && !end) || NearCreature(g, t)) continue;
+      if ((!Passable(e) && !end) || (shy && NearCreature(g, t))) continue;
       m.Dist[t] = m.Dist[c] + 1;
       m.Prev[t] = c;
       if (!end) q.push(t);
@@ -59,12 +59,25 @@ Reach ReachFrom(const Runner& r, int at) {
   return m;
 }
 
-// Whether Dravik is still there (or has finished) after the input and `look` idle ticks.
+bool Survives(Runner probe, int d, int steps, int look) {
+  for (int i = 0; i < steps && probe.InPlay(); ++i) probe.Step(Dir(d));
+  for (int i = 0; i < look && probe.InPlay(); ++i) probe.Step({});
+  return probe.Done() || (probe.InPlay() && probe.DravikCell() >= 0);
+}
+
+// Whether Dravik survives the input and can then stay alive for `look` ticks, standing still
+// or by one or two steps away (a cell next to a creature's path is fine for a tick, and a drop
+// is made by stepping out from under the boulder).
 bool Safe(const Runner& r, const InputFlags& in, int look) {
   Runner probe = r;
   probe.Step(in);
-  for (int i = 0; i < look && probe.InPlay(); ++i) probe.Step({});
-  return probe.Done() || (probe.InPlay() && probe.DravikCell() >= 0);
+  if (probe.Done()) return true;
+  if (!probe.InPlay() || probe.DravikCell() < 0) return false;
+  if (Survives(probe, -1, 0, look)) return true;
+  for (int steps : {1, 2})
+    for (int d = 0; d < 4; ++d)
+      if (Survives(probe, d, steps, look)) return true;
+  return false;
 }
 
 void Do(Node& n, int d, bool fire = false) {
@@ -78,6 +91,11 @@ int DirectionTo(const CaveGrid& g, int from, int to) {
   return -1;
 }
 
+bool Wait(Node& n, int ticks) {
+  for (int i = 0; i < ticks && n.R.InPlay(); ++i) Do(n, -1);
+  return n.R.Done() || (n.R.InPlay() && n.R.DravikCell() >= 0);
+}
+
 // Follows the shortest walk to `goal` a tick at a time, planned again after every step, and
 // waits while the next step looks deadly. True once the step into the goal has been taken.
 bool WalkTo(Node& n, int goal, const std::vector<int>& avoid = {}) {
@@ -87,6 +105,7 @@ bool WalkTo(Node& n, int goal, const std::vector<int>& avoid = {}) {
     if (at < 0) return false;
     if (at == goal) return true;
     Reach m = ReachFrom(n.R, at);
+    if (m.Dist[goal] < 0) m = ReachFrom(n.R, at, false);
     for (int c : avoid)
       if (c != goal) m.Dist[c] = -1;
     if (m.Dist[goal] < 0) return false;
@@ -108,11 +127,6 @@ bool WalkTo(Node& n, int goal, const std::vector<int>& avoid = {}) {
   return false;
 }
 
-bool Wait(Node& n, int ticks) {
-  for (int i = 0; i < ticks && n.R.InPlay(); ++i) Do(n, -1);
-  return n.R.Done() || (n.R.InPlay() && n.R.DravikCell() >= 0);
-}
-
 // Pressing towards a boulder until it gives way (pushes succeed by chance).
 bool Push(Node& n, int d) {
   const int at = n.R.DravikCell();
@@ -120,6 +134,20 @@ bool Push(Node& n, int d) {
     if (!Safe(n.R, Dir(d), 3)) return false;
     Do(n, d);
     if (n.R.DravikCell() != at) return n.R.DravikCell() >= 0;
+  }
+  return false;
+}
+
+// Steps out from under a boulder or diamond, two cells to one side, and lets it fall.
+bool StepAside(Node& n) {
+  for (int d : {1, 2, 0}) {
+    Node probe = n;
+    Do(probe, d);
+    Do(probe, d);
+    if (probe.R.DravikCell() >= 0 && Wait(probe, 4) && Safe(probe.R, {}, 3)) {
+      n = std::move(probe);
+      return true;
+    }
   }
   return false;
 }
@@ -147,7 +175,9 @@ bool LayBomb(Node& n, int d) {
 std::uint64_t Hash(const Runner& r) {
   const CaveGrid& g = r.Run.Grid;
   std::uint64_t h = 1469598103934665603ull;
-  for (int i = 0; i < g.CaveWidth * g.Rows(); ++i) h = (h ^ g.Cells[i]) * 1099511628211ull;
+  // Creatures count as empty space, so waiting while they wander does not look like progress.
+  for (int i = 0; i < g.CaveWidth * g.Rows(); ++i)
+    h = (h ^ (IsCreature(g.Cells[i]) ? 0 : g.Cells[i])) * 1099511628211ull;
   h = (h ^ r.Run.State.DiamondsCollected) * 1099511628211ull;
   return (h ^ r.Run.State.MagicWallState) * 1099511628211ull;
 }
@@ -161,6 +191,14 @@ long Score(const Runner& r) {
   if (at < 0) return s;
   const Element self = r.Run.Grid.Cells[at];
   if (self == DravikInExit || self == DravikInExitMoved) return 1L << 39;
+  // Progress before any diamond is in reach: a bomb in hand, creatures gone, diamonds made.
+  int creatures = 0, made = 0;
+  for (int c = 0; c < r.Run.Grid.CaveWidth * r.Run.Grid.Rows(); ++c) {
+    creatures += IsCreature(r.Run.Grid.Cells[c]);
+    made += r.Run.Grid.Cells[c] == DiamondStationary;
+  }
+  s += (self == DravikWithBomb || self == DravikWithBombMoved ? 3000 : 0) - 2000L * creatures +
+       1000L * std::min(made, std::max(0, need - have));
   const Reach m = ReachFrom(r, at);
   int free = 0, nearest = 200;
   for (int c = 0; c < static_cast<int>(m.Dist.size()); ++c) {
@@ -174,7 +212,7 @@ long Score(const Runner& r) {
 }
 
 struct Target {
-  int Dist, Cell, Kind, Dir;  // Kind: 0 walk, 1 push, 2 lay a bomb
+  int Dist, Cell, Kind, Dir;  // Kind: 0 walk, 1 push, 2 lay a bomb, 3 drop
   bool operator<(const Target& o) const { return Dist < o.Dist; }
 };
 
@@ -184,7 +222,7 @@ std::vector<Target> Targets(const Runner& r, const PlanRules& rules) {
   const int w = g.CaveWidth, n = w * g.Rows(), at = r.DravikCell();
   const bool carrying = g.Cells[at] == DravikWithBomb || g.Cells[at] == DravikWithBombMoved;
   const bool enough = r.Run.State.DiamondsCollected >= r.Run.Params.Diamonds;
-  const Reach m = ReachFrom(r, at);
+  const Reach m = ReachFrom(r, at, false);
   std::vector<Target> kinds[6];
   auto heavy = [](Element e) {
     return e == BoulderStationary || e == DiamondStationary || e == BombSolid;
@@ -197,7 +235,7 @@ std::vector<Target> Targets(const Runner& r, const PlanRules& rules) {
     if (e == Clock || (e == Bomb && rules.Bombs)) kinds[1].push_back({dist, c, 0, 0});
     if (!Passable(e)) continue;
     if (rules.Drops && c != at && e == Dirt && heavy(g.Cells[g.Wrap(c - w)]))
-      kinds[2].push_back({dist, c, 0, 0});
+      kinds[2].push_back({dist, c, 3, 0});
     for (int d : {1, 2}) {
       const int b = g.Wrap(c + Offset(d, w)), beyond = g.Wrap(b + Offset(d, w));
       if (rules.Pushes && (g.Cells[b] == BoulderStationary || g.Cells[b] == BombSolid) &&
@@ -260,6 +298,7 @@ PlanResult Plan(const Runner& start, const PlanRules& rules) {
       bool ok = WalkTo(*c, t.Cell);
       if (ok && t.Kind == 1) ok = Push(*c, t.Dir);
       if (ok && t.Kind == 2) ok = LayBomb(*c, t.Dir);
+      if (ok && t.Kind == 3) ok = StepAside(*c);
       if (ok) children.push_back(std::move(c));
     }
     for (int ticks : {6, 30}) {

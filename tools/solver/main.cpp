@@ -1,201 +1,29 @@
-// krattle-solve: looks for an input that completes a cave, using the real engine. A greedy
-// walker heads for the nearest diamond (then the exit), refuses moves after which standing
-// still for a few ticks would kill Dravik, and restarts with more randomness when it gets stuck.
-//   krattle-solve SET.kcv --cave C --level L [--tries N] [--seed S] [--no-push]
-// prints the MOVES string.
+// krattle-solve: finds an input that completes a cave, with the real engine.
+//   krattle-solve SET.kcv --cave C --level L [--budget N] [--forbid bombs|pushes|drops]
+//       [--walker] [--tries N] [--seed S]
+// prints the MOVES string; exit status 1 when nothing was found.
+//   krattle-solve SET.kcv --table SOLUTIONS
+// prints the difficulty table of all slots as Markdown.
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <map>
 #include <memory>
 #include <queue>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/cave_set_file.h"
 #include "engine/cave_setup.h"
-#include "engine/engine.h"
-#include "game/play_clock.h"
+#include "game/moves.h"
+#include "planner.h"
+#include "walker.h"
 
-namespace {
-
-using namespace krattle;
-
-constexpr int kClock = 11;
-// Pushes succeed by chance, so an input that pushes may not replay after another random history.
-bool gNoPush = false;
-
-struct Runner {
-  CaveSet* Set;
-  EngineHost Host;
-  CaveRun Run;
-  int Ticks = 0;
-
-  // The same order of work as the headless tick loop.
-  bool Step(const InputFlags& in) {
-    ++Ticks;
-    Run.Input = in;
-    Engine(Run, Host, Set).EngineTick();
-    TickEvents& e = Run.Events;
-    if (e.FallEvent == 1) Run.Rng.RandomBelow(3);
-    if (e.PlayerAction == 1) Run.Rng.RandomBelow(2);
-    if (e.ExplosionEvent != 0) Run.Rng.RandomBelow(2);
-    e.Clear();
-    if (Ticks % kClock == 0) PlayClockTick(Run, Host);
-    GameValues& v = Run.Values;
-    if (v.TimeLeft == 0 && v.GamePhase < gpTimeBonus) v.GamePhase = gpOutOfTime;
-    return v.GamePhase == gpPlay;
-  }
-  bool Done() const { return Run.Values.GamePhase == gpTimeBonus; }
-  int DravikCell() const {
-    const CaveGrid& g = Run.Grid;
-    for (int i = 0; i < g.CaveWidth * g.Rows(); ++i) {
-      const Element e = g.Cells[i];
-      if (e == Dravik || e == DravikMoved || e == DravikWithBomb || e == DravikWithBombMoved ||
-          e == DravikInExit || e == DravikInExitMoved)
-        return i;
-    }
-    return -1;
-  }
-};
-
-bool IsCreature(Element e) {
-  return (e >= 10 && e <= 21) || (e >= 90 && e <= 101);
-}
-
-InputFlags Dir(int d) {
-  InputFlags in;
-  if (d == 0) in.InputUp = true;
-  if (d == 1) in.InputLeft = true;
-  if (d == 2) in.InputRight = true;
-  if (d == 3) in.InputDown = true;
-  return in;
-}
-char Token(int d) {
-  return d < 0 ? '.' : "ULRD"[d];
-}
-
-// Whether Dravik survives (or finishes) a move followed by a few idle ticks.
-bool Safe(const Runner& r, int d, int look) {
-  Runner probe = r;
-  if (!probe.Step(Dir(d))) return probe.Done();
-  for (int i = 0; i < look; ++i) {
-    if (!probe.Step({})) return probe.Done();
-    if (probe.DravikCell() < 0) return false;
-  }
-  return probe.DravikCell() >= 0;
-}
-
-void Debug(const char* what, const Runner& r) {
-  if (std::getenv("SOLVE_DEBUG"))
-    std::fprintf(stderr, "%s at tick %d, phase %d, %d diamonds\n", what, r.Ticks,
-                 r.Run.Values.GamePhase, r.Run.State.DiamondsCollected);
-}
-
-// First steps towards the targets (diamonds until enough are taken, then the open exit), the
-// nearest first with some jitter, found by a breadth-first search that keeps clear of
-// creatures and may push a boulder or solid bomb sideways into space.
-std::vector<int> PreferredMoves(const Runner& r, int at, std::mt19937& rng, int noise) {
-  const CaveGrid& g = r.Run.Grid;
-  const int w = g.CaveWidth, n = w * g.Rows();
-  const bool wantExit = r.Run.State.DiamondsCollected >= r.Run.Params.Diamonds;
-  auto nearCreature = [&](int c) {
-    for (int o : {-w, -1, 1, w}) {
-      const int m = c + o;
-      if (m >= 0 && m < n && IsCreature(g.Cells[m])) return true;
-    }
-    return false;
-  };
-  std::vector<int> dist(n, -1), first(n, -1);
-  std::vector<std::pair<int, int>> targets;  // (score, cell)
-  std::queue<int> q;
-  dist[at] = 0;
-  q.push(at);
-  while (!q.empty()) {
-    const int c = q.front();
-    q.pop();
-    for (int d = 0; d < 4; ++d) {
-      const int off = d == 0 ? -w : d == 1 ? -1 : d == 2 ? 1 : w;
-      const int m = c + off;
-      if (m < 0 || m >= n || dist[m] >= 0) continue;
-      const Element e = g.Cells[m];
-      bool pass = e == Space || e == Dirt || e == DiamondStationary || e == ExitOpen ||
-                  e == Clock || e == Bomb;
-      const bool pushable = e == BoulderStationary || e == BombSolid;
-      if (pushable && (d == 1 || d == 2) && !gNoPush) {
-        const int beyond = m + off;
-        pass = beyond >= 0 && beyond < n && g.Cells[beyond] == Space;
-      }
-      if (!pass || nearCreature(m)) continue;
-      dist[m] = dist[c] + 1;
-      first[m] = c == at ? d : first[c];
-      if (wantExit ? e == ExitOpen : e == DiamondStationary) {
-        const int jitter = noise > 0 ? static_cast<int>(rng() % (noise + 1)) : 0;
-        targets.push_back({dist[m] + jitter, m});
-      }
-      if (e == ExitOpen || e == Clock || e == Bomb || pushable) continue;
-      q.push(m);
-    }
-  }
-  if (targets.empty()) {
-    // Nothing to collect yet: stir things up by digging out from under boulders and
-    // diamonds, so they fall (through magic walls, onto creatures).
-    for (int c = w; c < n; ++c) {
-      const Element up = g.Cells[c - w];
-      if (dist[c] > 0 && g.Cells[c] == Dirt &&
-          (up == BoulderStationary || up == DiamondStationary || up == BombSolid))
-        targets.push_back({dist[c] + static_cast<int>(rng() % (noise + 3)), c});
-    }
-  }
-  std::sort(targets.begin(), targets.end());
-  std::vector<int> order;
-  for (const auto& t : targets) {
-    const int d = first[t.second];
-    if (std::find(order.begin(), order.end(), d) == order.end()) order.push_back(d);
-  }
-  return order;
-}
-
-// The first preferred move that looks safe; else waiting, if that is safe; else any move
-// Dravik survives for one tick. -1 is no input.
-int ChooseMove(const Runner& r, const std::vector<int>& order) {
-  for (int d : order)
-    if (Safe(r, d, 4)) return d;
-  if (Safe(r, -1, 4) || order.empty()) return -1;
-  for (int d : {0, 1, 2, 3})
-    if (Safe(r, d, 0)) return d;
-  return -1;
-}
-
-std::string Attempt(const Runner& start, std::mt19937& rng, int noise) {
-  Runner r = start;
-  std::string moves;
-  int lastProgress = 0, lastDiamonds = 0;
-  while (r.Run.Values.GamePhase == gpPlay) {
-    int move = -1;
-    if (r.Run.State.PlayerBorn) {
-      const int at = r.DravikCell();
-      if (at < 0) {
-        Debug("died", r);
-        return {};
-      }
-      if (r.Run.State.DiamondsCollected != lastDiamonds) {
-        lastDiamonds = r.Run.State.DiamondsCollected;
-        lastProgress = r.Ticks;
-      }
-      if (r.Ticks - lastProgress > 400) {
-        Debug("stuck", r);
-        return {};
-      }
-      move = ChooseMove(r, PreferredMoves(r, at, rng, noise));
-    }
-    r.Step(move >= 0 ? Dir(move) : InputFlags{});
-    moves += Token(move);
-  }
-  Debug("ended", r);
-  return r.Done() ? moves : std::string();
-}
+namespace krattle::solve {
 
 std::string Compress(const std::string& moves) {
   std::string out;
@@ -209,52 +37,173 @@ std::string Compress(const std::string& moves) {
   return out;
 }
 
+namespace {
+
+std::unique_ptr<Runner> Start(CaveSet& set, int cave, int level) {
+  auto r = std::make_unique<Runner>();
+  r->Set = &set;
+  SetUpCaveForSim(r->Run, set, cave, level);
+  return r;
+}
+
+// Diamonds lying where Dravik can walk from the entrance (creatures and falls aside), and every
+// diamond the cave holds or can make: one per diamond on the map, nine per creature that bursts
+// into diamonds.
+std::pair<int, int> DiamondsAvailable(const Runner& r) {
+  const CaveGrid& g = r.Run.Grid;
+  const int w = g.CaveWidth, n = w * g.Rows();
+  int total = 0;
+  std::vector<char> seen(n, 0);
+  std::queue<int> q;
+  for (int c = 0; c < n; ++c) {
+    const Element e = g.Cells[c];
+    total += e == DiamondStationary ? 1 : 0;
+    total += (e >= ButterflyMovedDown && e <= ButterflyRight) ||
+                     (e >= AltFireflyMovedRight && e <= AltFireflyDown)
+                 ? 9
+                 : 0;
+    if (e == Entrance) {
+      seen[c] = 1;
+      q.push(c);
+    }
+  }
+  int free = 0;
+  while (!q.empty()) {
+    const int c = q.front();
+    q.pop();
+    free += g.Cells[c] == DiamondStationary ? 1 : 0;
+    for (int d = 0; d < 4; ++d) {
+      const int t = g.Wrap(c + Offset(d, w));
+      const Element e = g.Cells[t];
+      if (!seen[t] && (e == Space || e == Dirt || e == DiamondStationary)) {
+        seen[t] = 1;
+        q.push(t);
+      }
+    }
+  }
+  return {free, total};
+}
+
+std::map<std::string, std::string> ReadSolutions(const char* path) {
+  std::map<std::string, std::string> out;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream words(line);
+    std::string slot, moves;
+    words >> slot >> moves;
+    out[slot] = moves;
+  }
+  return out;
+}
+
+int Table(CaveSet& set, const char* solutionsPath) {
+  const auto solutions = ReadSolutions(solutionsPath);
+  std::printf(
+      "| Slot | Time | Needed | Free | Total | Solution ticks | Time left | Naive deaths |\n"
+      "|---|---:|---:|---:|---:|---:|---:|---:|\n");
+  bool allSolved = true;
+  for (int cave = 0; cave < CaveCount; ++cave)
+    for (int level = 0; level < LevelCount; ++level) {
+      const std::string slot =
+          std::string(1, static_cast<char>('A' + cave)) + std::to_string(level + 1);
+      auto start = Start(set, cave, level);
+      Runner r = *start;
+      r.Step({});  // the first tick turns the stored cave into the one being played
+      const auto [free, total] = DiamondsAvailable(r);
+      int ticks = 0, left = -1;
+      auto it = solutions.find(slot);
+      if (it != solutions.end()) {
+        const MovesParse moves = ParseMoves(it->second);
+        Runner play = *start;
+        for (const InputFlags& in : moves.Ticks)
+          if (!play.Step(in)) break;
+        while (play.InPlay() && play.Ticks < static_cast<int>(moves.Ticks.size()) + 4)
+          play.Step({});
+        if (play.Done()) {
+          ticks = play.Ticks;
+          left = play.Run.Values.TimeLeft;
+        }
+      }
+      allSolved &= left >= 0;
+      int deaths = 0;
+      std::mt19937 rng(1);
+      for (int i = 0; i < 10; ++i) deaths += Walk(*start, rng, i * 2, false, true).Died;
+      std::printf("| %s | %d | %d | %d | %d | %s | %s | %d/10 |\n", slot.c_str(),
+                  start->Run.Values.TimeLeft, start->Run.Params.Diamonds, free, total,
+                  left >= 0 ? std::to_string(ticks).c_str() : "unsolved",
+                  left >= 0 ? std::to_string(left).c_str() : "-", deaths);
+    }
+  return allSolved ? 0 : 1;
+}
+
 }  // namespace
+}  // namespace krattle::solve
 
 int main(int argc, char** argv) {
-  int cave = -1, level = -1, tries = 60, seed = 12345;
+  using namespace krattle;
+  using namespace krattle::solve;
+  int cave = -1, level = -1, tries = 40, seed = 12345;
+  bool walker = false;
+  const char* table = nullptr;
+  PlanRules rules;
   bool ok = argc >= 2;
   for (int i = 2; ok && i < argc; ++i) {
     const std::string a = argv[i];
-    if (a == "--no-push") {
-      gNoPush = true;
+    if (a == "--walker") {
+      walker = true;
       continue;
     }
     ok = i + 1 < argc;
-    const int v = ok ? std::atoi(argv[++i]) : 0;
-    if (a == "--cave")
-      cave = v;
+    if (!ok) break;
+    const std::string v = argv[++i];
+    if (a == "--table")
+      table = argv[i];
+    else if (a == "--forbid" && (v == "bombs" || v == "pushes" || v == "drops"))
+      (v == "bombs" ? rules.Bombs : v == "pushes" ? rules.Pushes : rules.Drops) = false;
+    else if (a == "--cave")
+      cave = std::atoi(v.c_str());
     else if (a == "--level")
-      level = v;
+      level = std::atoi(v.c_str());
+    else if (a == "--budget")
+      rules.Budget = std::atoi(v.c_str());
     else if (a == "--tries")
-      tries = v;
+      tries = std::atoi(v.c_str());
     else if (a == "--seed")
-      seed = v;
+      seed = std::atoi(v.c_str());
     else
       ok = false;
   }
-  if (!ok) {
+  if (!ok || (!table && (cave < 0 || level < 0))) {
     std::fprintf(stderr,
-                 "usage: krattle-solve SET.kcv --cave C --level L [--tries N] [--seed S] "
-                 "[--no-push]\n");
+                 "usage: krattle-solve SET.kcv --cave C --level L [--budget N] "
+                 "[--forbid bombs|pushes|drops] [--walker] [--tries N] [--seed S]\n"
+                 "       krattle-solve SET.kcv --table SOLUTIONS\n");
     return 2;
   }
   auto set = std::make_unique<CaveSet>();
-  if (!ReadCaveSet(argv[1], *set).Ok() || cave < 0 || cave > 19 || level < 0 || level > 4) {
+  if (!ReadCaveSet(argv[1], *set).Ok() || cave > 19 || level > 4) {
     std::fprintf(stderr, "krattle-solve: bad set, cave or level\n");
     return 2;
   }
+  if (table) return Table(*set, table);
   auto start = std::make_unique<Runner>();
   start->Set = set.get();
   SetUpCaveForSim(start->Run, *set, cave, level);
-  std::mt19937 rng(static_cast<unsigned>(seed));
-  for (int t = 0; t < tries; ++t) {
-    const std::string moves = Attempt(*start, rng, t * 2);
-    if (!moves.empty()) {
-      std::printf("%s\n", Compress(moves).c_str());
-      return 0;
-    }
+  std::string moves;
+  if (walker) {
+    std::mt19937 rng(static_cast<unsigned>(seed));
+    for (int t = 0; t < tries && moves.empty(); ++t)
+      moves = Walk(*start, rng, t * 2, !rules.Pushes, false).Moves;
+  } else {
+    const PlanResult plan = Plan(*start, rules);
+    moves = plan.Moves;
+    if (std::getenv("SOLVE_DEBUG")) std::fprintf(stderr, "expanded %d states\n", plan.Expanded);
   }
-  std::fprintf(stderr, "krattle-solve: no solution found for %c%d\n", 'A' + cave, level + 1);
-  return 1;
+  if (moves.empty()) {
+    std::fprintf(stderr, "krattle-solve: no solution found for %c%d\n", 'A' + cave, level + 1);
+    return 1;
+  }
+  std::printf("%s\n", Compress(moves).c_str());
+  return 0;
 }

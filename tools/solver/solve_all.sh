@@ -24,7 +24,7 @@ for cave in $(seq 0 19); do
         continue
       fi
     fi
-    if moves=$("$BIN/krattle-solve" "$SET" --cave "$cave" --level "$level" --tries "${TRIES:-40}"); then
+    if moves=$("$BIN/krattle-solve" "$SET" --cave "$cave" --level "$level" --budget "${BUDGET:-3000}"); then
       echo "$slot $moves" >>"$tmp"
       echo "solved $slot" >&2
     else

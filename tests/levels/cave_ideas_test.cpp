@@ -1,0 +1,133 @@
+// Each redesigned cave can only be completed with its idea. The checks read the cave as it
+// starts and show that walking and digging alone cannot collect the diamonds needed.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <queue>
+#include <string>
+#include <vector>
+
+#include "core/cave_set_file.h"
+#include "engine/cave_setup.h"
+
+namespace krattle::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Start {
+  std::unique_ptr<CaveRun> Run = std::make_unique<CaveRun>();
+  int Needed = 0;
+  const CaveGrid& Grid() const { return Run->Grid; }
+  int Cells() const { return Grid().CaveWidth * Grid().Rows(); }
+  int Count(const std::function<bool(Element)>& which) const {
+    int n = 0;
+    for (int c = 0; c < Cells(); ++c) n += which(Grid().Cells[c]);
+    return n;
+  }
+  // Cells reachable from the entrance through anything `blocks` lets pass.
+  std::vector<bool> Reach(const std::function<bool(Element)>& blocks) const {
+    const CaveGrid& g = Grid();
+    std::vector<bool> seen(Cells(), false);
+    std::queue<int> q;
+    for (int c = 0; c < Cells(); ++c)
+      if (g.Cells[c] == Entrance) {
+        seen[c] = true;
+        q.push(c);
+      }
+    while (!q.empty()) {
+      const int c = q.front();
+      q.pop();
+      for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
+        const int t = g.Wrap(c + o);
+        if (!seen[t] && !blocks(g.Cells[t])) {
+          seen[t] = true;
+          q.push(t);
+        }
+      }
+    }
+    return seen;
+  }
+};
+
+Start Load(const CaveSet& set, int cave, int level) {
+  Start s;
+  SetUpCaveForSim(*s.Run, set, cave, level);
+  s.Needed = s.Run->Params.Diamonds;
+  return s;
+}
+
+bool IsDiamond(Element e) {
+  return e == DiamondStationary;
+}
+bool IsCreatureOrGrowth(Element e) {
+  return (e >= FireflyMovedRight && e <= ButterflyRight) ||
+         (e >= AltFireflyMovedRight && e <= AltButterflyRight) || e == Amoeba || e == Acid;
+}
+bool IsWall(Element e) {
+  return e == Wall || e == SteelWall;
+}
+
+class CaveIdeas : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ReadCaveSet(fs::path(KRATTLE_BIN_DIR) / "Levels" / "Krattle.kcv", *set_).Ok());
+  }
+  template <typename Check>
+  void EveryLevel(char cave, Check check) {
+    for (int level = 0; level < LevelCount; ++level) {
+      SCOPED_TRACE(std::string(1, cave) + std::to_string(level + 1));
+      check(Load(*set_, cave - 'A', level));
+    }
+  }
+  std::unique_ptr<CaveSet> set_ = std::make_unique<CaveSet>();
+};
+
+// Fewer diamonds lie in the cave than are needed and nothing else makes them: the rest must
+// come out of butterflies crushed by boulders.
+TEST_F(CaveIdeas, ButterflyNetsNeedsCrushedButterflies) {
+  EveryLevel('D', [](const Start& s) {
+    EXPECT_LT(s.Count(IsDiamond), s.Needed);
+    EXPECT_EQ(s.Count([](Element e) { return e == MagicWall || e == Amoeba; }), 0);
+    EXPECT_GT(s.Count([](Element e) { return e >= ButterflyDown && e <= ButterflyRight; }) * 6,
+              s.Needed - s.Count(IsDiamond));
+  });
+}
+
+// The diamonds needed are behind brick, and nothing but a laid bomb can break it.
+TEST_F(CaveIdeas, DemolitionNeedsBombs) {
+  EveryLevel('K', [](const Start& s) {
+    const auto reach = s.Reach(IsWall);
+    int outside = 0;
+    for (int c = 0; c < s.Cells(); ++c) outside += reach[c] && IsDiamond(s.Grid().Cells[c]);
+    EXPECT_LT(outside, s.Needed);
+    EXPECT_EQ(s.Count([](Element e) { return IsCreatureOrGrowth(e) || e == BombSolid; }), 0);
+    EXPECT_GE(s.Count([](Element e) { return e == Bomb; }), 4);
+  });
+}
+
+// No diamond lies in the cave and no creature makes one; the magic wall does, below it where
+// Dravik cannot go, so only the dummy there can collect them.
+TEST_F(CaveIdeas, DecoyNeedsTheDummyToCatch) {
+  EveryLevel('N', [](const Start& s) {
+    EXPECT_EQ(s.Count(IsDiamond), 0);
+    EXPECT_EQ(s.Count(IsCreatureOrGrowth), 0);
+    const auto reach =
+        s.Reach([](Element e) { return IsWall(e) || e == MagicWall || e == ExitClosed; });
+    const int w = s.Grid().CaveWidth;
+    int walls = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      if (s.Grid().Cells[c] != MagicWall) continue;
+      ++walls;
+      EXPECT_FALSE(reach[s.Grid().Wrap(c + w)]);
+      EXPECT_EQ(s.Grid().Cells[s.Grid().Wrap(c + 2 * w)], Dummy);
+    }
+    EXPECT_GE(walls, s.Needed);
+  });
+}
+
+}  // namespace
+}  // namespace krattle::testing

@@ -1,6 +1,7 @@
 #include "game/game.h"
 
 #include "core/cave_set_file.h"
+#include "game/bundled_set.h"
 #include "game/config_file.h"
 #include "game/language_file.h"
 
@@ -89,8 +90,7 @@ bool Game::Creation(const StartupOptions& given) {
     }
   }
   // The very first start has nothing remembered: the set that comes with the program.
-  if (setPath.empty() && PassesSizeTest(programDir_ / "Levels" / "Krattle.kcv"))
-    setPath = programDir_ / "Levels" / "Krattle.kcv";
+  if (setPath.empty()) setPath = BundledSetToPlay(programDir_, writeDir_, io_.Ask, texts_);
   if (!setPath.empty() && PassesSizeTest(setPath)) {
     auto fresh = std::make_unique<CaveSet>();
     const CaveSetResult r = ReadCaveSet(setPath, *fresh);

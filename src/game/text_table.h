@@ -203,4 +203,10 @@
     "Your score of %1 makes the table.\nType your name (up to %2 characters) and press Enter.") \
   X(ProgramNameCount, "Program", "NameCount", "%1 / %2 characters")                             \
   X(ProgramNameRefused, "Program", "NameRefused",                                               \
-    "\"%1\" cannot be stored in the table: names keep plain letters, digits and signs.")
+    "\"%1\" cannot be stored in the table: names keep plain letters, digits and signs.")        \
+  X(ProgramSetCopied, "Program", "SetCopied",                                                   \
+    "Your own copy of the caves that come with the game is %1.\n"                               \
+    "It keeps your place and your high scores.")                                                \
+  X(ProgramCannotCopySet, "Program", "CannotCopySet",                                           \
+    "Cannot copy the caves that come with the game to %1: %2.\n"                                \
+    "Your place and high scores will not be kept.")

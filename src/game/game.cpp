@@ -150,6 +150,7 @@ bool Game::WriteSettings() {
   values.SoundOff = settings_.Muted ? 1 : 0;
   values.Zoom = view_.ZoomMode;
   values.Paths = paths_;
+  io_.Window.WindowSize(values.WindowWidth, values.WindowHeight);
   const IoResult r = WriteConfigFile(configFile_, values);
   if (r.Ok) return true;
   // Ending here would skip the editor's question and lose its caves: say so and go on.

@@ -116,9 +116,9 @@ int App::Open(const AppOptions& options) {
   if (!start.ConfigFile.empty()) ReadConfigFile(start.ConfigFile, remembered);
   window_.SetStartSize(remembered.WindowWidth, remembered.WindowHeight);
   // On a dense display the menus and the panel grow with everything else.
-  float dpi = 0;
-  if (SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) != 0) dpi = 0;
-  const int uiScale = DensityScale(dpi);
+  float reported = 0;
+  if (SDL_GetDisplayDPI(0, nullptr, &reported, nullptr) != 0) reported = 0;
+  const int uiScale = DensityScale(DisplayDpi(reported, SDL_getenv("GDK_SCALE")));
   window_.SetUiScale(uiScale);
   ImGui::CreateContext();
   imgui_ = true;

@@ -34,8 +34,7 @@ std::string SdlWindow::Open(const char* title, int width, int height, int menuHe
     h = usable.h > 0 ? std::min(startH_, usable.h) : startH_;
     keepSize_ = true;
   } else {
-    float dpi = 0;
-    if (SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) != 0) dpi = 0;
+    const float dpi = 96.0f * static_cast<float>(uiScale_);
     const int k = StartScale(dpi, usable.w, usable.h, width, height, Bands());
     w = width * k;
     h = height * k + menuHeight;
@@ -86,8 +85,22 @@ void SdlWindow::SetSurfaceSize(int width, int height, int panelHeight) {
   SDL_GetWindowSize(window_, &w, &h);
   if (std::exchange(keepSize_, false) && w >= width && h >= height + Bands().Both()) return;
   // The new picture (the other zoom, the editor) keeps the factor the player chose.
-  const int k = std::min(WholeScale(w, h, oldW, oldH, oldBands), FittingScale());
-  SDL_SetWindowSize(window_, width * std::max(k, 1), height * std::max(k, 1) + Bands().Both());
+  const int k = std::max(1, std::min(WholeScale(w, h, oldW, oldH, oldBands), FittingScale()));
+  SDL_SetWindowSize(window_, width * k, height * k + Bands().Both());
+  KeepOnDisplay();
+}
+
+void SdlWindow::KeepOnDisplay() {
+  // A window grown at its old place may reach past the display's edge.
+  SDL_Rect usable{0, 0, 0, 0};
+  const int display = SDL_GetWindowDisplayIndex(window_);
+  if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0 || usable.w <= 0) return;
+  int x = 0, y = 0, w = 0, h = 0;
+  SDL_GetWindowPosition(window_, &x, &y);
+  SDL_GetWindowSize(window_, &w, &h);
+  const int nx = std::max(usable.x, std::min(x, usable.x + usable.w - w));
+  const int ny = std::max(usable.y, std::min(y, usable.y + usable.h - h));
+  if (nx != x || ny != y) SDL_SetWindowPosition(window_, nx, ny);
 }
 void SdlWindow::OpenUrl(const std::string& url) {
   if (SDL_OpenURL(url.c_str()) != 0) std::fprintf(stderr, "krattle: %s\n", SDL_GetError());

@@ -23,7 +23,8 @@ class SdlWindow : public Display {
   // The size the window opens at, remembered from the last run (0: none; the window then
   // starts at the display's density factor). Before Open.
   void SetStartSize(int width, int height) { startW_ = width, startH_ = height; }
-  // The factor the menus and the editor's panel are drawn at (the display's density).
+  // The display's density factor: the menus and the editor's panel are drawn at it, and a
+  // window with no remembered size starts at it. Before Open.
   void SetUiScale(int scale) { uiScale_ = scale < 1 ? 1 : scale; }
   // Creates the window and a renderer: accelerated with vsync when possible, software
   // otherwise. Empty on success, else why not.
@@ -66,6 +67,7 @@ class SdlWindow : public Display {
   void MakeTexture();
   // The largest factor of the surface that the usable part of the window's display holds.
   int FittingScale() const;
+  void KeepOnDisplay();
   int surfaceW_ = 640, surfaceH_ = 408;
   int windowX_ = 0, windowY_ = 0;  // the window's place before full screen
   int windowW_ = 0, windowH_ = 0;  // and its size

@@ -1,7 +1,9 @@
 #include "platform/window_layout.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace krattle {
 
@@ -29,6 +31,16 @@ PictureRect PlacePicture(int windowW, int windowH, int surfaceW, int surfaceH, W
   r.X = (windowW - r.W) / 2;
   r.Y = bands.Menu + (availH - r.H) / 2;
   return r;
+}
+
+float DisplayDpi(float reported, const char* desktopScale) {
+  if (reported > 0) return reported;
+  if (!desktopScale) return 0;
+  const std::string_view s(desktopScale);
+  int k = 0;
+  const auto r = std::from_chars(s.data(), s.data() + s.size(), k);
+  if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size() || k < 1) return 0;
+  return 96.0f * static_cast<float>(k);
 }
 
 int DensityScale(float dpi) {

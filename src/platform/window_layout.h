@@ -22,6 +22,10 @@ int WholeScale(int windowW, int windowH, int surfaceW, int surfaceH, WindowBands
 // even one factor shrinks the picture, keeping its aspect, rather than cutting it off.
 PictureRect PlacePicture(int windowW, int windowH, int surfaceW, int surfaceH, WindowBands bands);
 
+// The display's density in dpi: what the display reports (`reported`, 0 when it does not
+// say), else the desktop's own whole scale setting (GDK_SCALE), else 0 (unknown).
+float DisplayDpi(float reported, const char* desktopScale);
+
 // The display's density as a factor of the ordinary 96 dpi: 1 to 4, 1 when unknown.
 int DensityScale(float dpi);
 

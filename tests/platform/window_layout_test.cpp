@@ -42,6 +42,11 @@ TEST(WindowLayoutTest, ADenseDisplayStartsLargerButNeverLargerThanItHolds) {
   EXPECT_EQ(DensityScale(192), 2);
   EXPECT_EQ(DensityScale(288), 3);
   EXPECT_EQ(DensityScale(1000), 4);
+  // A display that does not say leaves it to the desktop's scale setting.
+  EXPECT_EQ(DisplayDpi(144, "3"), 144);
+  EXPECT_EQ(DisplayDpi(0, "2"), 192);
+  EXPECT_EQ(DisplayDpi(0, nullptr), 0);
+  for (const char* bad : {"", "0", "-2", "1.5", "two"}) EXPECT_EQ(DisplayDpi(0, bad), 0) << bad;
   EXPECT_EQ(StartScale(192, 3840, 2100, 640, 408, menu), 2);
   EXPECT_EQ(StartScale(288, 1920, 1040, 640, 408, menu), 2);  // 3 would not fit
   EXPECT_EQ(StartScale(192, 1000, 700, 640, 408, menu), 1);

@@ -29,6 +29,12 @@ for f in bin/krattle bin/krattle-cli \
   share/man/man6/krattle.6 share/man/man6/krattle-cli.6; do
   [ -f "$prefix/$f" ] || fail "$f was not installed"
 done
+# Each icon is as large as its folder says (PNG keeps the width and height at bytes 16..23).
+for size in 32 64 128 256; do
+  dims="$(od -An -tu1 -j16 -N8 "$prefix/share/icons/hicolor/${size}x${size}/apps/krattle.png" |
+    awk '{print $3 * 256 + $4, $7 * 256 + $8}')"
+  [ "$dims" = "$size $size" ] || fail "the ${size}x${size} icon is $dims"
+done
 # Nothing but the programs goes into bin, and no developer's settings go anywhere.
 [ "$(ls "$prefix/bin")" = "$(printf 'krattle\nkrattle-cli')" ] || fail "bin holds $(ls "$prefix/bin")"
 [ -z "$(find "$prefix" -name Krattle.ini)" ] || fail "a settings file was installed"

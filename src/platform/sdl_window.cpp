@@ -79,7 +79,9 @@ void SdlWindow::SetSurfaceSize(int width, int height, int panelHeight) {
   surfaceH_ = height;
   panelH_ = panelHeight * uiScale_;
   MakeTexture();
-  if (!window_ || fullScreen_) return;
+  // The same picture again (graphics reloaded) leaves the window as the player sized it.
+  const bool same = oldW == width && oldH == height && oldBands.Panel == panelH_;
+  if (!window_ || fullScreen_ || (same && !keepSize_)) return;
   SDL_SetWindowMinimumSize(window_, width, height + Bands().Both());
   int w = 0, h = 0;
   SDL_GetWindowSize(window_, &w, &h);
@@ -102,6 +104,7 @@ void SdlWindow::KeepOnDisplay() {
   const int ny = std::max(usable.y, std::min(y, usable.y + usable.h - h));
   if (nx != x || ny != y) SDL_SetWindowPosition(window_, nx, ny);
 }
+
 void SdlWindow::OpenUrl(const std::string& url) {
   if (SDL_OpenURL(url.c_str()) != 0) std::fprintf(stderr, "krattle: %s\n", SDL_GetError());
 }

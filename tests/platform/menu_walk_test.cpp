@@ -392,6 +392,12 @@ TEST_F(MenuWalk, TheWindowOpensAsLargeAsItWasLeftAndRemembersItsSize) {
   EXPECT_EQ(sx, 321);
   EXPECT_EQ(sy, 205);
   EXPECT_FALSE(app_->Window().ToSurface(179, static_cast<int>(y0) + 205, sx, sy));  // the black
+  // Graphics loaded again at the same size leave the window as the player sized it.
+  SDL_SetWindowSize(app_->Window().Window(), 900, 650);
+  app_->Window().SetSurfaceSize(640, 408, 0);
+  SDL_GetWindowSize(app_->Window().Window(), &w, &h);
+  EXPECT_EQ(w, 900);
+  EXPECT_EQ(h, 650);
   // The other zoom needs a window of its own size.
   Choose("Options", "Zoom");
   SDL_GetWindowSize(app_->Window().Window(), &w, &h);

@@ -21,6 +21,8 @@ PACKAGES=(
   libfluidsynth3
   timgm6mb-soundfont
   libsimpleini-dev
+  desktop-file-utils
+  appstream
 )
 if [ "${1:-}" = "--fuzz" ]; then
   PACKAGES+=(clang libclang-rt-dev)

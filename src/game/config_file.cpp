@@ -20,6 +20,9 @@ namespace {
 
 constexpr const char* kConfig = "Config";
 constexpr const char* kData = "Data";
+constexpr const char* kWindow = "Window";
+// Larger than any display; a bigger number is a damaged file, not a window.
+constexpr long long kMaxWindowSide = 16384;
 // Far more than ten keys ever need; a bigger file is not ours.
 constexpr std::uint64_t kMaxConfigBytes = 1 << 20;
 
@@ -42,6 +45,17 @@ int ByteValue(const CSimpleIniA& ini, const char* key, int fallback, bool isSign
   if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size()) return fallback;
   const auto low = static_cast<std::uint8_t>(static_cast<unsigned long long>(n) & 0xFF);
   return isSigned ? static_cast<int>(static_cast<std::int8_t>(low)) : static_cast<int>(low);
+}
+
+// A window side in pixels, or 0 (not stored) for anything that is not a sensible one.
+int WindowSide(const CSimpleIniA& ini, const char* key) {
+  const char* v = ini.GetValue(kWindow, key, nullptr);
+  if (!v) return 0;
+  const std::string_view s(v);
+  long long n = 0;
+  const auto r = std::from_chars(s.data(), s.data() + s.size(), n);
+  if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size()) return 0;
+  return n >= 1 && n <= kMaxWindowSide ? static_cast<int>(n) : 0;
 }
 
 void Load(CSimpleIniA& ini, std::string_view text) {
@@ -72,6 +86,10 @@ ConfigValues ParseConfig(std::string_view text) {
   v.Paths.Fonts = PathValue(ini, kData, "Fonts", v.Paths.Fonts);
   v.Paths.Sounds = PathValue(ini, kData, "Sounds", v.Paths.Sounds);
   v.Paths.Music = PathValue(ini, kData, "Music", v.Paths.Music);
+  v.WindowWidth = WindowSide(ini, "Width");
+  v.WindowHeight = WindowSide(ini, "Height");
+  // Half a size is no size.
+  if (v.WindowWidth == 0 || v.WindowHeight == 0) v.WindowWidth = v.WindowHeight = 0;
   return v;
 }
 
@@ -91,6 +109,11 @@ std::string ConfigText(const ConfigValues& values, std::string_view existing) {
   set(kData, "Fonts", values.Paths.Fonts.string());
   set(kData, "Sounds", values.Paths.Sounds.string());
   set(kData, "Music", values.Paths.Music.string());
+  // Without a window (a headless run) the size stored last time stays.
+  if (values.WindowWidth > 0 && values.WindowHeight > 0) {
+    set(kWindow, "Width", std::to_string(values.WindowWidth));
+    set(kWindow, "Height", std::to_string(values.WindowHeight));
+  }
   std::string out;
   ini.Save(out);
   // One blank line between sections is enough.

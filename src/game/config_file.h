@@ -22,13 +22,16 @@ struct ConfigValues {
   int SoundOff = 0;
   int Zoom = 1;
   ResourcePaths Paths;  // Language among them
+  // The window's size in [Window]; 0 when not stored (the window then picks its own).
+  int WindowWidth = 0;
+  int WindowHeight = 0;
 };
 
 // Missing sections and keys keep the defaults; numbers that are not numbers too.
 ConfigValues ParseConfig(std::string_view text);
 
-// The file's text with the ten keys set in their order. Whatever else `existing` holds (other
-// sections, other keys, comments) is kept.
+// The file's text with the ten keys set in their order, then the window's size when known.
+// Whatever else `existing` holds (other sections, other keys, comments) is kept.
 std::string ConfigText(const ConfigValues& values, std::string_view existing = {});
 
 // A missing file gives the defaults and succeeds; an unreadable one gives them and says why.

@@ -1,6 +1,7 @@
 #include "game/game.h"
 
 #include "core/cave_set_file.h"
+#include "game/bundled_set.h"
 #include "game/config_file.h"
 #include "game/language_file.h"
 
@@ -89,8 +90,7 @@ bool Game::Creation(const StartupOptions& given) {
     }
   }
   // The very first start has nothing remembered: the set that comes with the program.
-  if (setPath.empty() && PassesSizeTest(programDir_ / "Levels" / "Krattle.kcv"))
-    setPath = programDir_ / "Levels" / "Krattle.kcv";
+  if (setPath.empty()) setPath = BundledSetToPlay(programDir_, writeDir_, io_.Ask, texts_);
   if (!setPath.empty() && PassesSizeTest(setPath)) {
     auto fresh = std::make_unique<CaveSet>();
     const CaveSetResult r = ReadCaveSet(setPath, *fresh);
@@ -150,6 +150,7 @@ bool Game::WriteSettings() {
   values.SoundOff = settings_.Muted ? 1 : 0;
   values.Zoom = view_.ZoomMode;
   values.Paths = paths_;
+  io_.Window.WindowSize(values.WindowWidth, values.WindowHeight);
   const IoResult r = WriteConfigFile(configFile_, values);
   if (r.Ok) return true;
   // Ending here would skip the editor's question and lose its caves: say so and go on.

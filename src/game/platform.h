@@ -80,6 +80,8 @@ class Display {
   virtual void SetCaption(const std::string& caption) = 0;
   // Opens a web address in the user's browser, where the system has one.
   virtual void OpenUrl(const std::string& url) = 0;
+  // The window's size when it is not full screen, to be restored next time; false without one.
+  virtual bool WindowSize(int& /*width*/, int& /*height*/) const { return false; }
 };
 
 struct PlatformServices {

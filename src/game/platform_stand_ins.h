@@ -100,8 +100,14 @@ class NullDisplay : public Display {
   void ToggleFullScreen() override { FullScreen = !FullScreen; }
   void SetCaption(const std::string& caption) override { Caption = caption; }
   void OpenUrl(const std::string& url) override { Urls.push_back(url); }
+  bool WindowSize(int& w, int& h) const override {
+    if (WindowWidth <= 0) return false;
+    w = WindowWidth, h = WindowHeight;
+    return true;
+  }
   std::vector<std::string> Urls;
   int Width = 0, Height = 0, PanelHeight = 0;
+  int WindowWidth = 0, WindowHeight = 0;  // 0: no window to measure
   bool FullScreen = false;
   std::string Caption = "Krattle";
   // Lets a headless run keep a pixel surface the size of the window's.

@@ -162,53 +162,59 @@
   X(GeneratorInitialItem, "Generator", "InitialItem", "Initial item")
 
 // Texts of this program that no language file names.
-#define KRATTLE_PROGRAM_TEXTS(X)                                                                \
-  X(ProgramAbout, "Program", "About", "About Krattle")                                          \
-  X(ProgramAboutCredits, "Program", "AboutCredits",                                             \
-    "Made by the Krattle developers: program, caves, pictures, sounds and music.")              \
-  X(ProgramAboutKeys, "Program", "AboutKeys",                                                   \
-    "Arrow keys move, Space or Ctrl snaps, P pauses, Escape gives up a life.")                  \
-  X(ProgramAboutSettings, "Program", "AboutSettings", "Settings are kept in %1")                \
-  X(ProgramAboutNoSettings, "Program", "AboutNoSettings", "no file (this run keeps none)")      \
-  X(ProgramTitle, "Program", "Title", "Krattle")                                                \
-  X(ProgramFontSet, "Program", "FontSet", "font set")                                           \
-  X(ProgramSoundSet, "Program", "SoundSet", "sound set")                                        \
-  X(ProgramTiles32, "Program", "Tiles32", "32-pixel tile set")                                  \
-  X(ProgramTiles40, "Program", "Tiles40", "40-pixel tile set")                                  \
-  X(ProgramCannotLoad, "Program", "CannotLoad", "Cannot load the %1.\n%2\n%3")                  \
-  X(ProgramCannotOpenSet, "Program", "CannotOpenSet", "Cannot open the cave set: %1.")          \
-  X(ProgramCannotReadSet, "Program", "CannotReadSet", "Cannot read %1: %2")                     \
-  X(ProgramCannotSaveSet, "Program", "CannotSaveSet",                                           \
-    "The cave set cannot be saved: %1.\nThe game goes on, but high scores and the position "    \
-    "reached are lost when the program ends.")                                                  \
-  X(ProgramCannotWriteSettings, "Program", "CannotWriteSettings",                               \
-    "The settings were not saved to %1: %2.")                                                   \
-  X(ProgramYes, "Program", "Yes", "Yes")                                                        \
-  X(ProgramNo, "Program", "No", "No")                                                           \
-  X(ProgramOk, "Program", "OK", "OK")                                                           \
-  X(ProgramCancel, "Program", "Cancel", "Cancel")                                               \
-  X(ProgramOpen, "Program", "Open", "Open")                                                     \
-  X(ProgramSave, "Program", "Save", "Save")                                                     \
-  X(ProgramOpenCaveSet, "Program", "OpenCaveSet", "Open cave set")                              \
-  X(ProgramSaveCaveSet, "Program", "SaveCaveSet", "Save cave set")                              \
-  X(ProgramUndo, "Program", "Undo", "Undo          CTRL+Z")                                     \
-  X(ProgramRedo, "Program", "Redo", "Redo          CTRL+Y")                                     \
-  X(ProgramCannotSaveCaves, "Program", "CannotSaveCaves",                                       \
-    "The caves were not saved to %1: %2.\nThey are still marked as modified.")                  \
-  X(ProgramFileName, "Program", "FileName", "File name")                                        \
-  X(ProgramFilesOfType, "Program", "FilesOfType", "Files of type: %1")                          \
-  X(ProgramReplaceFile, "Program", "ReplaceFile",                                               \
-    "%1 already exists.\nDo you want to replace it?")                                           \
-  X(ProgramHighScorePrompt, "Program", "HighScorePrompt",                                       \
-    "Your score of %1 makes the table.\nType your name (up to %2 characters) and press Enter.") \
-  X(ProgramNameCount, "Program", "NameCount", "%1 / %2 characters")                             \
-  X(ProgramNameRefused, "Program", "NameRefused",                                               \
-    "\"%1\" cannot be stored in the table: names keep plain letters, digits and signs.")        \
-  X(ProgramCannotUseSet, "Program", "CannotUseSet",                                             \
-    "%1 cannot be used: %2\nThe previous set stays.")                                           \
-  X(ProgramCannotPlayMusic, "Program", "CannotPlayMusic",                                       \
-    "The music %1 cannot be played; the title screen waits without it.")                        \
-  X(ProgramUnpackNoFolder, "Program", "UnpackNoFolder", "%1 leaves no name for a folder.")      \
-  X(ProgramUnpackFailed, "Program", "UnpackFailed", "Unpacking stopped: %1")                    \
-  X(ProgramPackFailed, "Program", "PackFailed", "Packing stopped: %1\nNothing was written.")    \
-  X(ProgramPackWrongEnd, "Program", "PackWrongEnd", "%1 does not end in %2: nothing was written.")
+#define KRATTLE_PROGRAM_TEXTS(X)                                                                   \
+  X(ProgramAbout, "Program", "About", "About Krattle")                                             \
+  X(ProgramAboutCredits, "Program", "AboutCredits",                                                \
+    "Made by the Krattle developers: program, caves, pictures, sounds and music.")                 \
+  X(ProgramAboutKeys, "Program", "AboutKeys",                                                      \
+    "Arrow keys move, Space or Ctrl snaps, P pauses, Escape gives up a life.")                     \
+  X(ProgramAboutSettings, "Program", "AboutSettings", "Settings are kept in %1")                   \
+  X(ProgramAboutNoSettings, "Program", "AboutNoSettings", "no file (this run keeps none)")         \
+  X(ProgramTitle, "Program", "Title", "Krattle")                                                   \
+  X(ProgramFontSet, "Program", "FontSet", "font set")                                              \
+  X(ProgramSoundSet, "Program", "SoundSet", "sound set")                                           \
+  X(ProgramTiles32, "Program", "Tiles32", "32-pixel tile set")                                     \
+  X(ProgramTiles40, "Program", "Tiles40", "40-pixel tile set")                                     \
+  X(ProgramCannotLoad, "Program", "CannotLoad", "Cannot load the %1.\n%2\n%3")                     \
+  X(ProgramCannotOpenSet, "Program", "CannotOpenSet", "Cannot open the cave set: %1.")             \
+  X(ProgramCannotReadSet, "Program", "CannotReadSet", "Cannot read %1: %2")                        \
+  X(ProgramCannotSaveSet, "Program", "CannotSaveSet",                                              \
+    "The cave set cannot be saved: %1.\nThe game goes on, but high scores and the position "       \
+    "reached are lost when the program ends.")                                                     \
+  X(ProgramCannotWriteSettings, "Program", "CannotWriteSettings",                                  \
+    "The settings were not saved to %1: %2.")                                                      \
+  X(ProgramYes, "Program", "Yes", "Yes")                                                           \
+  X(ProgramNo, "Program", "No", "No")                                                              \
+  X(ProgramOk, "Program", "OK", "OK")                                                              \
+  X(ProgramCancel, "Program", "Cancel", "Cancel")                                                  \
+  X(ProgramOpen, "Program", "Open", "Open")                                                        \
+  X(ProgramSave, "Program", "Save", "Save")                                                        \
+  X(ProgramOpenCaveSet, "Program", "OpenCaveSet", "Open cave set")                                 \
+  X(ProgramSaveCaveSet, "Program", "SaveCaveSet", "Save cave set")                                 \
+  X(ProgramUndo, "Program", "Undo", "Undo          CTRL+Z")                                        \
+  X(ProgramRedo, "Program", "Redo", "Redo          CTRL+Y")                                        \
+  X(ProgramCannotSaveCaves, "Program", "CannotSaveCaves",                                          \
+    "The caves were not saved to %1: %2.\nThey are still marked as modified.")                     \
+  X(ProgramFileName, "Program", "FileName", "File name")                                           \
+  X(ProgramFilesOfType, "Program", "FilesOfType", "Files of type: %1")                             \
+  X(ProgramReplaceFile, "Program", "ReplaceFile",                                                  \
+    "%1 already exists.\nDo you want to replace it?")                                              \
+  X(ProgramHighScorePrompt, "Program", "HighScorePrompt",                                          \
+    "Your score of %1 makes the table.\nType your name (up to %2 characters) and press Enter.")    \
+  X(ProgramNameCount, "Program", "NameCount", "%1 / %2 characters")                                \
+  X(ProgramNameRefused, "Program", "NameRefused",                                                  \
+    "\"%1\" cannot be stored in the table: names keep plain letters, digits and signs.")           \
+  X(ProgramCannotUseSet, "Program", "CannotUseSet",                                                \
+    "%1 cannot be used: %2\nThe previous set stays.")                                              \
+  X(ProgramCannotPlayMusic, "Program", "CannotPlayMusic",                                          \
+    "The music %1 cannot be played; the title screen waits without it.")                           \
+  X(ProgramUnpackNoFolder, "Program", "UnpackNoFolder", "%1 leaves no name for a folder.")         \
+  X(ProgramUnpackFailed, "Program", "UnpackFailed", "Unpacking stopped: %1")                       \
+  X(ProgramPackFailed, "Program", "PackFailed", "Packing stopped: %1\nNothing was written.")       \
+  X(ProgramPackWrongEnd, "Program", "PackWrongEnd", "%1 does not end in %2: nothing was written.") \
+  X(ProgramSetCopied, "Program", "SetCopied",                                                      \
+    "Your own copy of the caves that come with the game is %1.\n"                                  \
+    "It keeps your place and your high scores.")                                                   \
+  X(ProgramCannotCopySet, "Program", "CannotCopySet",                                              \
+    "Cannot copy the caves that come with the game to %1: %2.\n"                                   \
+    "Your place and high scores will not be kept.")

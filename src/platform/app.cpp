@@ -11,6 +11,7 @@
 #include "editor/editor.h"
 #include "game/config_file.h"
 #include "game/keys.h"
+#include "game/program_folder.h"
 #include "platform/editor_panel.h"
 
 namespace krattle {
@@ -103,11 +104,28 @@ App::~App() {
 
 int App::Open(const AppOptions& options) {
   options_ = options;
+  StartupOptions start;
+  start.ProgramDir =
+      options.ProgramDir.empty() ? ProgramDataFolder(ExecutableDir()) : options.ProgramDir;
+  start.Args = options.Args;
+  start.ConfigFile =
+      options.ConfigFile.empty() ? DefaultConfigFile(start.ProgramDir) : options.ConfigFile;
+  start.WriteDir = DefaultDataFolder(start.ProgramDir);
+  // The window opens as large as it was left; the game reads the rest of the file itself.
+  ConfigValues remembered;
+  if (!start.ConfigFile.empty()) ReadConfigFile(start.ConfigFile, remembered);
+  window_.SetStartSize(remembered.WindowWidth, remembered.WindowHeight);
+  // On a dense display the menus and the panel grow with everything else.
+  float reported = 0;
+  if (SDL_GetDisplayDPI(0, nullptr, &reported, nullptr) != 0) reported = 0;
+  const int uiScale = DensityScale(DisplayDpi(reported, SDL_getenv("GDK_SCALE")));
+  window_.SetUiScale(uiScale);
   ImGui::CreateContext();
   imgui_ = true;
   ImGuiIO& io = ImGui::GetIO();
   io.IniFilename = nullptr;
   ImGui::StyleColorsDark();
+  ImGui::GetStyle().ScaleAllSizes(static_cast<float>(uiScale));
   // Window texts in other languages need more than ASCII: DejaVu Sans covers Western and
   // Central European letters; without it ImGui's own font still shows the English texts.
   static const ImWchar kLetters[] = {0x0020, 0x017F, 0x2010, 0x2027, 0x20AC,
@@ -115,8 +133,13 @@ int App::Open(const AppOptions& options) {
   const char* dejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
   const ImFont* font = nullptr;
   if (std::filesystem::exists(dejaVu))
-    font = io.Fonts->AddFontFromFileTTF(dejaVu, 14.0f, nullptr, kLetters);
-  if (!font) font = io.Fonts->AddFontDefault();
+    font = io.Fonts->AddFontFromFileTTF(dejaVu, 14.0f * static_cast<float>(uiScale), nullptr,
+                                        kLetters);
+  if (!font) {
+    ImFontConfig config;
+    config.SizePixels = 13.0f * static_cast<float>(uiScale);
+    font = io.Fonts->AddFontDefault(&config);
+  }
   io.Fonts->Build();  // the font's size is known only once the atlas is built
   const int menuHeight = static_cast<int>(font->FontSize + 2 * ImGui::GetStyle().FramePadding.y);
   // Measuring wants the cost of a frame, not the wait for the display.
@@ -138,12 +161,6 @@ int App::Open(const AppOptions& options) {
     std::vector<FormAction> ignored;
     if (const Form* panel = game_->EditorPanel()) DrawEditorPanel(*panel, window_, ignored);
   });
-  StartupOptions start;
-  start.ProgramDir = options.ProgramDir.empty() ? ExecutableDir() : options.ProgramDir;
-  start.Args = options.Args;
-  start.ConfigFile =
-      options.ConfigFile.empty() ? DefaultConfigFile(start.ProgramDir) : options.ConfigFile;
-  start.WriteDir = DefaultDataFolder(start.ProgramDir);
   if (!game_->Creation(start)) return 1;
   game_->OnActivate();
   if (options.Measure > 0) game_->SetSpeed(0);

@@ -42,9 +42,11 @@ bool DrawEditorPanel(const Form& panel, const SdlWindow& window, std::vector<For
   SDL_GetRendererOutputSize(window.Renderer(), &w, &h);
   ImGui::SetNextWindowPos(ImVec2(0, static_cast<float>(window.PanelTop())));
   ImGui::SetNextWindowSize(ImVec2(static_cast<float>(w), static_cast<float>(window.PanelHeight())));
-  ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(6, 5));
-  ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(3, 5));
-  ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(4, 2));
+  // Spacings chosen for the 14-pixel font, grown with it on a dense display.
+  const float k = ImGui::GetFontSize() / 14.0f;
+  ImGui::PushStyleVar(ImGuiStyleVar_WindowPadding, ImVec2(6 * k, 5 * k));
+  ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(3 * k, 5 * k));
+  ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(4 * k, 2 * k));
   ImGui::PushStyleVar(ImGuiStyleVar_WindowRounding, 0);
   const ImGuiWindowFlags flags = ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove |
                                  ImGuiWindowFlags_NoSavedSettings |

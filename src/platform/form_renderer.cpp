@@ -17,10 +17,15 @@ std::string Label(const FormField& f) {
   return f.Caption + "##" + f.Id;
 }
 
+// Widths chosen for the 14-pixel font, grown with it on a dense display.
+float Px(float at14) {
+  return at14 * ImGui::GetFontSize() / 14.0f;
+}
+
 void DrawChoice(Form& form, const FormField& f) {
   const char* current =
       f.Value >= 0 && f.Value < static_cast<int>(f.Items.size()) ? f.Items[f.Value].c_str() : "";
-  ImGui::SetNextItemWidth(220);
+  ImGui::SetNextItemWidth(Px(220));
   // A long list opens twelve lines tall.
   const ImGuiStyle& style = ImGui::GetStyle();
   ImGui::SetNextWindowSizeConstraints(
@@ -37,7 +42,7 @@ void DrawChoice(Form& form, const FormField& f) {
 // Read-only: the name can be selected and copied, and its button beside it chooses another.
 void DrawFileName(const FormField& f) {
   std::string shown = f.Text;
-  ImGui::SetNextItemWidth(240);
+  ImGui::SetNextItemWidth(Px(240));
   ImGui::InputText(("##" + f.Id).c_str(), shown.data(), shown.size() + 1,
                    ImGuiInputTextFlags_ReadOnly);
 }
@@ -61,7 +66,7 @@ void DrawUpDownEdit(Form& form, const FormField& f, FieldRects* where) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "%s", f.Text.c_str());
   const int room = f.MaxLength > 0 && f.MaxLength < 15 ? f.MaxLength + 1 : 16;
-  ImGui::SetNextItemWidth(static_cast<float>(7 * (room - 1) + 10));
+  ImGui::SetNextItemWidth(Px(static_cast<float>(7 * (room - 1) + 10)));
   if (ImGui::InputText(("##" + f.Id).c_str(), buffer, static_cast<std::size_t>(room),
                        ImGuiInputTextFlags_CallbackCharFilter, DigitsOnly))
     form.SetText(f.Id, buffer);
@@ -77,7 +82,7 @@ void DrawUpDownEdit(Form& form, const FormField& f, FieldRects* where) {
 // A track bar with its ticks under it; a value beyond the range shows at the nearer end.
 void DrawSlider(Form& form, const FormField& f) {
   int v = std::clamp(f.Value, f.Min, f.Max);
-  ImGui::SetNextItemWidth(240);
+  ImGui::SetNextItemWidth(Px(240));
   if (ImGui::SliderInt(Label(f).c_str(), &v, f.Min, f.Max, "%d", ImGuiSliderFlags_AlwaysClamp))
     form.SetValue(f.Id, v);
   if (f.TickEvery <= 0 || f.Max <= f.Min) return;
@@ -170,7 +175,7 @@ void DrawField(Form& form, std::size_t i, FieldRects* where) {
         break;
       }
       int v = f.Value;
-      ImGui::SetNextItemWidth(110);
+      ImGui::SetNextItemWidth(Px(110));
       if (ImGui::InputInt(Label(f).c_str(), &v, f.Step, f.Step * 10)) form.SetValue(f.Id, v);
       break;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #pragma GCC diagnostic push
@@ -24,8 +25,22 @@ std::string SdlWindow::Open(const char* title, int width, int height, int menuHe
   menuHeight_ = menuHeight;
   surfaceW_ = width;
   surfaceH_ = height;
-  window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                             height + menuHeight, SDL_WINDOW_RESIZABLE);
+  SDL_Rect usable{0, 0, 0, 0};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = SDL_Rect{0, 0, 0, 0};
+  int w = 0, h = 0;
+  if (startW_ > 0 && startH_ > 0) {
+    // A display smaller than last time's still shows the whole window.
+    w = usable.w > 0 ? std::min(startW_, usable.w) : startW_;
+    h = usable.h > 0 ? std::min(startH_, usable.h) : startH_;
+    keepSize_ = true;
+  } else {
+    const float dpi = 96.0f * static_cast<float>(uiScale_);
+    const int k = StartScale(dpi, usable.w, usable.h, width, height, Bands());
+    w = width * k;
+    h = height * k + menuHeight;
+  }
+  window_ = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                             SDL_WINDOW_RESIZABLE);
   if (!window_) return SDL_GetError();
   const Uint32 sync = vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | sync);
@@ -36,20 +51,58 @@ std::string SdlWindow::Open(const char* title, int width, int height, int menuHe
   }
   if (!renderer_) return SDL_GetError();
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
-  SetSurfaceSize(width, height, 0);
+  SDL_SetWindowMinimumSize(window_, width, height + menuHeight);
+  MakeTexture();
   return {};
 }
 
-void SdlWindow::SetSurfaceSize(int width, int height, int panelHeight) {
-  surfaceW_ = width;
-  surfaceH_ = height;
-  panelH_ = panelHeight;
-  if (canvas_) canvas_->Resize(width, height);
+void SdlWindow::MakeTexture() {
+  if (canvas_) canvas_->Resize(surfaceW_, surfaceH_);
   if (!renderer_) return;
   if (texture_) SDL_DestroyTexture(texture_);
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                               width, height);
-  if (!fullScreen_) SDL_SetWindowSize(window_, width, height + menuHeight_ + panelH_);
+                               surfaceW_, surfaceH_);
+}
+
+int SdlWindow::FittingScale() const {
+  SDL_Rect usable{0, 0, 0, 0};
+  const int display = SDL_GetWindowDisplayIndex(window_);
+  if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0 || usable.w <= 0)
+    return 1 << 10;  // nothing known: no limit
+  return WholeScale(usable.w, usable.h, surfaceW_, surfaceH_, Bands());
+}
+
+void SdlWindow::SetSurfaceSize(int width, int height, int panelHeight) {
+  const int oldW = surfaceW_, oldH = surfaceH_;
+  const WindowBands oldBands = Bands();
+  surfaceW_ = width;
+  surfaceH_ = height;
+  panelH_ = panelHeight * uiScale_;
+  MakeTexture();
+  // The same picture again (graphics reloaded) leaves the window as the player sized it.
+  const bool same = oldW == width && oldH == height && oldBands.Panel == panelH_;
+  if (!window_ || fullScreen_ || (same && !keepSize_)) return;
+  SDL_SetWindowMinimumSize(window_, width, height + Bands().Both());
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_, &w, &h);
+  if (std::exchange(keepSize_, false) && w >= width && h >= height + Bands().Both()) return;
+  // The new picture (the other zoom, the editor) keeps the factor the player chose.
+  const int k = std::max(1, std::min(WholeScale(w, h, oldW, oldH, oldBands), FittingScale()));
+  SDL_SetWindowSize(window_, width * k, height * k + Bands().Both());
+  KeepOnDisplay();
+}
+
+void SdlWindow::KeepOnDisplay() {
+  // A window grown at its old place may reach past the display's edge.
+  SDL_Rect usable{0, 0, 0, 0};
+  const int display = SDL_GetWindowDisplayIndex(window_);
+  if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0 || usable.w <= 0) return;
+  int x = 0, y = 0, w = 0, h = 0;
+  SDL_GetWindowPosition(window_, &x, &y);
+  SDL_GetWindowSize(window_, &w, &h);
+  const int nx = std::max(usable.x, std::min(x, usable.x + usable.w - w));
+  const int ny = std::max(usable.y, std::min(y, usable.y + usable.h - h));
+  if (nx != x || ny != y) SDL_SetWindowPosition(window_, nx, ny);
 }
 
 void SdlWindow::OpenUrl(const std::string& url) {
@@ -85,13 +138,27 @@ bool SdlWindow::ToSurface(int x, int y, int& sx, int& sy) const {
 void SdlWindow::ToggleFullScreen() {
   fullScreen_ = !fullScreen_;
   // The window comes back where it was: not every window manager restores it.
-  if (fullScreen_) SDL_GetWindowPosition(window_, &windowX_, &windowY_);
+  if (fullScreen_) {
+    SDL_GetWindowPosition(window_, &windowX_, &windowY_);
+    SDL_GetWindowSize(window_, &windowW_, &windowH_);
+  }
   SDL_SetWindowFullscreen(window_, fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   // The picture alone: the pointer would only hide part of it.
   SDL_ShowCursor(fullScreen_ ? SDL_DISABLE : SDL_ENABLE);
   if (fullScreen_) return;
-  SDL_SetWindowSize(window_, surfaceW_, surfaceH_ + menuHeight_ + panelH_);
+  const int minH = surfaceH_ + Bands().Both();
+  SDL_SetWindowSize(window_, std::max(windowW_, surfaceW_), std::max(windowH_, minH));
   SDL_SetWindowPosition(window_, windowX_, windowY_);
+}
+
+bool SdlWindow::WindowSize(int& width, int& height) const {
+  if (!window_) return false;
+  if (fullScreen_) {
+    width = windowW_, height = windowH_;
+  } else {
+    SDL_GetWindowSize(window_, &width, &height);
+  }
+  return width > 0 && height > 0;
 }
 
 // Full screen is laid out as the 4:3 screen of the picture's width (640 x 480 or 800 x 600)
@@ -117,21 +184,10 @@ void SdlWindow::DrawSurface(const SoftwareCanvas& canvas) {
     SDL_RenderCopy(renderer_, texture_, nullptr, &shown_);
     return;
   }
-  const int availH = h - menuHeight_ - panelH_;
-  if (availH <= 0 || w <= 0) return;
-  // Keep the aspect and centre.
-  SDL_Rect dst;
-  if (static_cast<long>(w) * surfaceH_ <= static_cast<long>(availH) * surfaceW_) {
-    dst.w = w;
-    dst.h = static_cast<int>(static_cast<long>(w) * surfaceH_ / surfaceW_);
-  } else {
-    dst.h = availH;
-    dst.w = static_cast<int>(static_cast<long>(availH) * surfaceW_ / surfaceH_);
-  }
-  dst.x = (w - dst.w) / 2;
-  dst.y = menuHeight_ + (availH - dst.h) / 2;
-  shown_ = dst;
-  SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+  const PictureRect r = PlacePicture(w, h, surfaceW_, surfaceH_, Bands());
+  if (r.W <= 0 || r.H <= 0) return;
+  shown_ = SDL_Rect{r.X, r.Y, r.W, r.H};
+  SDL_RenderCopy(renderer_, texture_, nullptr, &shown_);
 }
 
 bool SdlWindow::Screenshot(const std::string& path) {

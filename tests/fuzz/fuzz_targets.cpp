@@ -295,13 +295,17 @@ void SettingsTarget(Bytes bytes) {
   if (v.Speed < -128 || v.Speed > 127) Broken("a speed outside a signed byte");
   if (v.SoundOff < 0 || v.SoundOff > 255 || v.Zoom < 0 || v.Zoom > 255)
     Broken("a switch outside a byte");
+  // A window size is both sides or neither.
+  if ((v.WindowWidth == 0) != (v.WindowHeight == 0) || v.WindowWidth < 0 || v.WindowHeight < 0)
+    Broken("half a window size");
   // Writing the values back into the same file and reading it again gives the same values.
   const ConfigValues again = ParseConfig(ConfigText(v, text));
   if (again.Open != v.Open || again.Speed != v.Speed || again.SoundOff != v.SoundOff ||
       again.Zoom != v.Zoom || again.Paths.Graph32 != v.Paths.Graph32 ||
       again.Paths.Graph40 != v.Paths.Graph40 || again.Paths.Fonts != v.Paths.Fonts ||
       again.Paths.Sounds != v.Paths.Sounds || again.Paths.Music != v.Paths.Music ||
-      again.Paths.Language != v.Paths.Language)
+      again.Paths.Language != v.Paths.Language || again.WindowWidth != v.WindowWidth ||
+      again.WindowHeight != v.WindowHeight)
     Broken("settings that do not survive writing back");
 }
 

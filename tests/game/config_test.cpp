@@ -125,6 +125,40 @@ TEST_F(ConfigTest, ClosingWritesTheTenKeysInTheirOrder) {
             "Music=data/Krattle/Krattle.mid\n");
 }
 
+TEST_F(ConfigTest, AWindowsSizeFollowsTheTenKeysInASectionOfItsOwn) {
+  Start();
+  runner_->Window.WindowWidth = 1300;
+  runner_->Window.WindowHeight = 850;
+  ASSERT_TRUE(game().CloseRequest());
+  const std::string text = ReadText(Ini());
+  EXPECT_EQ(text.substr(text.find("Music=")),
+            "Music=data/Krattle/Krattle.mid\n"
+            "\n"
+            "[Window]\n"
+            "Width=1300\n"
+            "Height=850\n");
+  EXPECT_EQ(ParseConfig(text).WindowWidth, 1300);
+  EXPECT_EQ(ParseConfig(text).WindowHeight, 850);
+  // A run without a window keeps the size stored.
+  Start();
+  ASSERT_TRUE(game().CloseRequest());
+  EXPECT_EQ(ReadText(Ini()), text);
+}
+
+TEST_F(ConfigTest, AWindowSizeThatIsNoSizeIsNotTaken) {
+  for (const char* text :
+       {"[Window]\nWidth=0\nHeight=600\n", "[Window]\nWidth=-800\nHeight=600\n",
+        "[Window]\nWidth=800\nHeight=99999\n", "[Window]\nWidth=wide\nHeight=600\n",
+        "[Window]\nWidth=800\n", "[Config]\nWidth=800\nHeight=600\n"}) {
+    const ConfigValues v = ParseConfig(text);
+    EXPECT_EQ(v.WindowWidth, 0) << text;
+    EXPECT_EQ(v.WindowHeight, 0) << text;
+  }
+  const ConfigValues v = ParseConfig("[window]\nwidth = 1920\nHEIGHT=1080\n");
+  EXPECT_EQ(v.WindowWidth, 1920);
+  EXPECT_EQ(v.WindowHeight, 1080);
+}
+
 TEST_F(ConfigTest, WhatWasWrittenStartsTheNextRun) {
   WriteIni("[Config]\nZoom=3\nSpeed=300\n");
   Start();

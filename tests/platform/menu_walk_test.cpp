@@ -7,6 +7,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "game/keys.h"
@@ -370,6 +372,41 @@ TEST_F(MenuWalk, TheEditorsPanelTakesClicksTypingAndItsCommandKeys) {
   ASSERT_TRUE(Steps(3));
   EXPECT_EQ(flow.ScreenMode, smEditor);
   EXPECT_TRUE(game().Menu().PanelShown);
+}
+
+TEST_F(MenuWalk, TheWindowOpensAsLargeAsItWasLeftAndRemembersItsSize) {
+  // The dummy display is 1024 x 768: room for the picture once, with black around it.
+  std::ofstream(Scratch(".ini")) << "[Window]\nWidth=1000\nHeight=700\n";
+  Open();
+  int w = 0, h = 0;
+  SDL_GetWindowSize(app_->Window().Window(), &w, &h);
+  EXPECT_EQ(w, 1000);  // not shrunk to the picture by the game's first sizing
+  EXPECT_EQ(h, 700);
+  float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  app_->Window().FromSurface(0, 0, x0, y0);
+  app_->Window().FromSurface(640, 408, x1, y1);
+  EXPECT_EQ(x0, 180.0f);  // centred
+  EXPECT_EQ(x1 - x0, 640.0f);
+  int sx = 0, sy = 0;
+  ASSERT_TRUE(app_->Window().ToSurface(180 + 321, static_cast<int>(y0) + 205, sx, sy));
+  EXPECT_EQ(sx, 321);
+  EXPECT_EQ(sy, 205);
+  EXPECT_FALSE(app_->Window().ToSurface(179, static_cast<int>(y0) + 205, sx, sy));  // the black
+  // Graphics loaded again at the same size leave the window as the player sized it.
+  SDL_SetWindowSize(app_->Window().Window(), 900, 650);
+  app_->Window().SetSurfaceSize(640, 408, 0);
+  SDL_GetWindowSize(app_->Window().Window(), &w, &h);
+  EXPECT_EQ(w, 900);
+  EXPECT_EQ(h, 650);
+  // The other zoom needs a window of its own size.
+  Choose("Options", "Zoom");
+  SDL_GetWindowSize(app_->Window().Window(), &w, &h);
+  EXPECT_EQ(w, 800);
+  ASSERT_TRUE(game().CloseRequest());
+  std::ifstream in(Scratch(".ini"));
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("[Window]\nWidth=800\nHeight=" + std::to_string(h) + "\n"), std::string::npos)
+      << text;
 }
 
 }  // namespace

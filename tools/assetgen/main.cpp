@@ -1,8 +1,10 @@
 // krattle-assetgen OUTDIR: writes the game's own graphics, font, sound and music sets into
-// OUTDIR/data/Krattle. The output depends on nothing but this code.
+// OUTDIR/data/Krattle. krattle-assetgen --icons DIR: writes the desktop icon in the sizes of the
+// hicolor theme under DIR. The output depends on nothing but this code.
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "core/file_bytes.h"
@@ -12,8 +14,13 @@
 namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--icons") {
+    const krattle::IoResult r = assetgen::WriteIcons(argv[2]);
+    if (!r.Ok) std::fprintf(stderr, "krattle-assetgen: %s\n", r.Message.c_str());
+    return r.Ok ? 0 : 1;
+  }
   if (argc != 2) {
-    std::fprintf(stderr, "usage: krattle-assetgen OUTDIR\n");
+    std::fprintf(stderr, "usage: krattle-assetgen OUTDIR | --icons DIR\n");
     return 2;
   }
   const fs::path dir = fs::path(argv[1]) / "data" / "Krattle";

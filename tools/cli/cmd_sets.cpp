@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "commands.h"
+#include "game/config_file.h"
 #include "platform/sdl_media_codec.h"
 #include "render/set_packing.h"
 
@@ -44,7 +45,7 @@ int UnpackCommand(const Args& args) {
     return 1;
   }
   if (into.empty()) {
-    into = DefaultUnpackFolder(ProgramFolder(), file);
+    into = DefaultUnpackFolder(DefaultDataFolder(ProgramFolder()), file);
     if (into.empty()) {
       std::fprintf(stderr,
                    "krattle-cli unpack: \"%s\" leaves no folder name; choose one with --into DIR\n",

@@ -29,7 +29,8 @@ bool ParseInt(const std::string& text, long lo, long hi, long& out);
 // A cave as the player names it (a letter A..T, either case) or by its number 0..19.
 bool ParseCave(const std::string& text, long& out);
 
-// The folder of the running executable (where data/ and Levels/ are).
+// Where the program's data/, languages/ and Levels/ are: beside the executable, or the
+// installed tree.
 std::filesystem::path ProgramFolder();
 
 // The canvas's picture as a PNG, encoded in memory and saved through the atomic writer.

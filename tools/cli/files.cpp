@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "commands.h"
+#include "game/program_folder.h"
 
 namespace krattle::cli {
 
 std::filesystem::path ProgramFolder() {
   std::error_code ec;
   auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::path(".") : exe.parent_path();
+  return ProgramDataFolder(ec ? std::filesystem::path(".") : exe.parent_path());
 }
 
 // Encoded in memory and saved whole, so a full disk is reported and never leaves half a PNG.

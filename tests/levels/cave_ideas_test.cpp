@@ -67,6 +67,11 @@ bool IsCreatureOrGrowth(Element e) {
   return (e >= FireflyMovedRight && e <= ButterflyRight) ||
          (e >= AltFireflyMovedRight && e <= AltButterflyRight) || e == Amoeba || e == Acid;
 }
+// Creatures that burst into diamonds and growth that turns into them.
+bool MakesDiamonds(Element e) {
+  return (e >= ButterflyMovedDown && e <= ButterflyRight) ||
+         (e >= AltFireflyMovedRight && e <= AltFireflyDown) || e == Amoeba;
+}
 bool IsWall(Element e) {
   return e == Wall || e == SteelWall;
 }
@@ -127,6 +132,18 @@ TEST_F(CaveIdeas, DecoyNeedsTheDummyToCatch) {
     }
     EXPECT_GE(walls, s.Needed);
   });
+}
+
+// Not a diamond in the cave and nothing but the magic wall to make them, with enough boulders
+// to drop through it.
+TEST_F(CaveIdeas, SieveCavesMakeEveryDiamondInTheMagicWall) {
+  for (char cave : {'F', 'R'})
+    EveryLevel(cave, [](const Start& s) {
+      EXPECT_EQ(s.Count(IsDiamond), 0);
+      EXPECT_EQ(s.Count(MakesDiamonds), 0);
+      EXPECT_GT(s.Count([](Element e) { return e == MagicWall; }), 0);
+      EXPECT_GE(s.Count([](Element e) { return e == BoulderStationary; }), s.Needed);
+    });
 }
 
 }  // namespace

@@ -51,6 +51,30 @@ struct Start {
     }
     return seen;
   }
+  // Fewest steps from the entrance to the first cell of kind `to`, through anything but walls.
+  int Steps(Element to, const std::function<bool(Element)>& blocks) const {
+    const CaveGrid& g = Grid();
+    std::vector<int> dist(Cells(), -1);
+    std::queue<int> q;
+    for (int c = 0; c < Cells(); ++c)
+      if (g.Cells[c] == Entrance) {
+        dist[c] = 0;
+        q.push(c);
+      }
+    while (!q.empty()) {
+      const int c = q.front();
+      q.pop();
+      if (g.Cells[c] == to) return dist[c];
+      for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
+        const int t = g.Wrap(c + o);
+        if (dist[t] < 0 && !blocks(g.Cells[t])) {
+          dist[t] = dist[c] + 1;
+          q.push(t);
+        }
+      }
+    }
+    return -1;
+  }
 };
 
 Start Load(const CaveSet& set, int cave, int level) {
@@ -144,6 +168,19 @@ TEST_F(CaveIdeas, SieveCavesMakeEveryDiamondInTheMagicWall) {
       EXPECT_GT(s.Count([](Element e) { return e == MagicWall; }), 0);
       EXPECT_GE(s.Count([](Element e) { return e == BoulderStationary; }), s.Needed);
     });
+}
+
+// Dravik takes a step per tick at best, and the game clock ticks every eleven: even the
+// shortest way to the exit, through boulders and all, outlasts the cave's own time, and only
+// the clocks on the way make up the difference.
+TEST_F(CaveIdeas, AgainstTheClockCannotBeRunWithoutClocks) {
+  EveryLevel('J', [](const Start& s) {
+    const int steps = s.Steps(ExitClosed, IsWall);
+    ASSERT_GT(steps, 0);
+    EXPECT_GT(steps, s.Run->Params.CaveTime * 11);
+    const int clocks = s.Count([](Element e) { return e == Clock; });
+    EXPECT_GE((s.Run->Params.CaveTime + clocks * s.Run->Params.ExtraTime) * 11, steps);
+  });
 }
 
 }  // namespace

@@ -51,6 +51,30 @@ struct Start {
     }
     return seen;
   }
+  // Fewest steps from the entrance to the first cell of kind `to`, through anything but walls.
+  int Steps(Element to, const std::function<bool(Element)>& blocks) const {
+    const CaveGrid& g = Grid();
+    std::vector<int> dist(Cells(), -1);
+    std::queue<int> q;
+    for (int c = 0; c < Cells(); ++c)
+      if (g.Cells[c] == Entrance) {
+        dist[c] = 0;
+        q.push(c);
+      }
+    while (!q.empty()) {
+      const int c = q.front();
+      q.pop();
+      if (g.Cells[c] == to) return dist[c];
+      for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
+        const int t = g.Wrap(c + o);
+        if (dist[t] < 0 && !blocks(g.Cells[t])) {
+          dist[t] = dist[c] + 1;
+          q.push(t);
+        }
+      }
+    }
+    return -1;
+  }
 };
 
 Start Load(const CaveSet& set, int cave, int level) {
@@ -66,6 +90,11 @@ bool IsDiamond(Element e) {
 bool IsCreatureOrGrowth(Element e) {
   return (e >= FireflyMovedRight && e <= ButterflyRight) ||
          (e >= AltFireflyMovedRight && e <= AltButterflyRight) || e == Amoeba || e == Acid;
+}
+// Creatures that burst into diamonds and growth that turns into them.
+bool MakesDiamonds(Element e) {
+  return (e >= ButterflyMovedDown && e <= ButterflyRight) ||
+         (e >= AltFireflyMovedRight && e <= AltFireflyDown) || e == Amoeba;
 }
 bool IsWall(Element e) {
   return e == Wall || e == SteelWall;
@@ -126,6 +155,31 @@ TEST_F(CaveIdeas, DecoyNeedsTheDummyToCatch) {
       EXPECT_EQ(s.Grid().Cells[s.Grid().Wrap(c + 2 * w)], Dummy);
     }
     EXPECT_GE(walls, s.Needed);
+  });
+}
+
+// Not a diamond in the cave and nothing but the magic wall to make them, with enough boulders
+// to drop through it.
+TEST_F(CaveIdeas, SieveCavesMakeEveryDiamondInTheMagicWall) {
+  for (char cave : {'F', 'R'})
+    EveryLevel(cave, [](const Start& s) {
+      EXPECT_EQ(s.Count(IsDiamond), 0);
+      EXPECT_EQ(s.Count(MakesDiamonds), 0);
+      EXPECT_GT(s.Count([](Element e) { return e == MagicWall; }), 0);
+      EXPECT_GE(s.Count([](Element e) { return e == BoulderStationary; }), s.Needed);
+    });
+}
+
+// Dravik takes a step per tick at best, and the game clock ticks every eleven: even the
+// shortest way to the exit, through boulders and all, outlasts the cave's own time, and only
+// the clocks on the way make up the difference.
+TEST_F(CaveIdeas, AgainstTheClockCannotBeRunWithoutClocks) {
+  EveryLevel('J', [](const Start& s) {
+    const int steps = s.Steps(ExitClosed, IsWall);
+    ASSERT_GT(steps, 0);
+    EXPECT_GT(steps, s.Run->Params.CaveTime * 11);
+    const int clocks = s.Count([](Element e) { return e == Clock; });
+    EXPECT_GE((s.Run->Params.CaveTime + clocks * s.Run->Params.ExtraTime) * 11, steps);
   });
 }
 

@@ -123,6 +123,15 @@ TEST_F(CaveIdeas, ButterflyNetsNeedsCrushedButterflies) {
     EXPECT_EQ(s.Count([](Element e) { return e == MagicWall || e == Amoeba; }), 0);
     EXPECT_GT(s.Count([](Element e) { return e >= ButterflyDown && e <= ButterflyRight; }) * 6,
               s.Needed - s.Count(IsDiamond));
+    // A pit three deep keeps a butterfly at its bottom from reaching the tunnel before the
+    // boulder meets it; a shallow one kills whoever snaps the dirt away.
+    const int w = s.Grid().CaveWidth;
+    for (int c = 0; c < s.Cells(); ++c) {
+      const Element e = s.Grid().Cells[c];
+      if (e < ButterflyDown || e > ButterflyRight) continue;
+      for (int up = 1; up <= 3; ++up)
+        EXPECT_EQ(s.Grid().Cells[s.Grid().Wrap(c - up * w)], Space) << "pit above cell " << c;
+    }
   });
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -189,6 +190,56 @@ TEST_F(CaveIdeas, AgainstTheClockCannotBeRunWithoutClocks) {
     EXPECT_GT(steps, s.Run->Params.CaveTime * 11);
     const int clocks = s.Count([](Element e) { return e == Clock; });
     EXPECT_GE((s.Run->Params.CaveTime + clocks * s.Run->Params.ExtraTime) * 11, steps);
+  });
+}
+
+// Only a walled-in amoeba makes diamonds here. Left alone it finds its way out through dirt
+// and grows too big; its own room, closed off, holds enough of them.
+TEST_F(CaveIdeas, GreenGrowthNeedsTheAmoebaWalledIn) {
+  EveryLevel('E', [](const Start& s) {
+    const CaveParams& p = s.Run->Params;
+    EXPECT_EQ(s.Count(IsDiamond), 0);
+    EXPECT_EQ(s.Count([](Element e) { return MakesDiamonds(e) && e != Amoeba; }), 0);
+    EXPECT_EQ(s.Count([](Element e) { return e == MagicWall; }), 0);
+    EXPECT_EQ(ElementChoice(p.EnclosedAmoeba), DiamondStationary);
+    EXPECT_NE(ElementChoice(p.TooBigAmoeba), DiamondStationary);
+    const CaveGrid& g = s.Grid();
+    auto from_amoeba = [&](const std::function<bool(Element)>& open) {
+      std::vector<bool> seen(s.Cells(), false);
+      std::queue<int> q;
+      for (int c = 0; c < s.Cells(); ++c)
+        if (g.Cells[c] == Amoeba) {
+          seen[c] = true;
+          q.push(c);
+        }
+      while (!q.empty()) {
+        const int c = q.front();
+        q.pop();
+        for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
+          const int t = g.Wrap(c + o);
+          if (!seen[t] && open(g.Cells[t])) {
+            seen[t] = true;
+            q.push(t);
+          }
+        }
+      }
+      return seen;
+    };
+    ASSERT_GT(s.Count([](Element e) { return e == Amoeba; }), 0);
+    const auto grows = from_amoeba([](Element e) { return e == Space || e == Dirt; });
+    EXPECT_GT(std::count(grows.begin(), grows.end(), true), p.AmoebaMax);
+    const auto room = from_amoeba([](Element e) { return e == Space; });
+    EXPECT_LT(std::count(room.begin(), room.end(), true), p.AmoebaMax);
+    // The cells beside the dirt the amoeba would leave by stay outside once the gaps are
+    // closed, and Dravik and the boulder he pushes in take two more.
+    int walled_in = -2;
+    for (int c = 0; c < s.Cells(); ++c) {
+      if (!room[c]) continue;
+      bool by_dirt = false;
+      for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) by_dirt |= g.Cells[g.Wrap(c + o)] == Dirt;
+      walled_in += !by_dirt;
+    }
+    EXPECT_GE(walled_in, s.Needed);
   });
 }
 

@@ -192,5 +192,56 @@ TEST_F(CaveIdeas, AgainstTheClockCannotBeRunWithoutClocks) {
   });
 }
 
+// Cells reachable from the entrance through any cell `blocks` lets pass, by index.
+std::vector<bool> ReachCells(const Start& s, const std::function<bool(int)>& blocks) {
+  const CaveGrid& g = s.Grid();
+  std::vector<bool> seen(s.Cells(), false);
+  std::queue<int> q;
+  for (int c = 0; c < s.Cells(); ++c)
+    if (g.Cells[c] == Entrance) {
+      seen[c] = true;
+      q.push(c);
+    }
+  while (!q.empty()) {
+    const int c = q.front();
+    q.pop();
+    for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
+      const int t = g.Wrap(c + o);
+      if (!seen[t] && !blocks(t)) {
+        seen[t] = true;
+        q.push(t);
+      }
+    }
+  }
+  return seen;
+}
+
+// The rows of expanding wall cross the cave from side to side, and each gap in them closes as
+// soon as Dravik has left it. Too few diamonds lie on the entrance's side of the rows, and the
+// exit lies there too, so every row crossed for the diamonds needs a second door to come back.
+TEST_F(CaveIdeas, ClosingDoorsPassesEachDoorOnce) {
+  EveryLevel('I', [](const Start& s) {
+    EXPECT_EQ(
+        s.Count([](Element e) { return IsCreatureOrGrowth(e) || e == Bomb || e == BombSolid; }), 0);
+    const CaveGrid& g = s.Grid();
+    auto door = [&](int c) {
+      return g.Cells[c] != HorizExpWall && g.Cells[g.Wrap(c - 1)] == HorizExpWall &&
+             g.Cells[g.Wrap(c + 1)] == HorizExpWall;
+    };
+    int doors = 0;
+    for (int c = 0; c < s.Cells(); ++c) doors += door(c) && !IsWall(g.Cells[c]);
+    EXPECT_GE(doors, 2);
+    const auto near = ReachCells(
+        s, [&](int c) { return IsWall(g.Cells[c]) || g.Cells[c] == HorizExpWall || door(c); });
+    int diamonds = 0, exits = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      diamonds += near[c] && IsDiamond(g.Cells[c]);
+      exits += near[c] && g.Cells[c] == ExitClosed;
+    }
+    EXPECT_LT(diamonds, s.Needed);
+    EXPECT_EQ(exits, 1);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

@@ -243,5 +243,38 @@ TEST_F(CaveIdeas, ClosingDoorsPassesEachDoorOnce) {
   });
 }
 
+// Steel takes no blast, and the diamonds are sealed in it with glued solid bombs. Even letting
+// Dravik blast every cell next to one he can reach, over and over, he gets to too few of them
+// unless the blast runs along the glued bombs.
+TEST_F(CaveIdeas, ChainReactionNeedsTheGluedBombsToCarryTheBlast) {
+  EveryLevel('L', [](const Start& s) {
+    EXPECT_EQ(s.Count([](Element e) { return IsCreatureOrGrowth(e) || e == Bomb; }), 0);
+    EXPECT_GT(s.Count([](Element e) { return e == BombGlued; }), 0);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    auto shielded = [&](int c) { return g.Cells[c] == SteelWall || g.Cells[c] == BombGlued; };
+    std::vector<bool> open(s.Cells(), false);
+    for (int c = 0; c < s.Cells(); ++c) open[c] = g.Cells[c] == Entrance;
+    for (bool grew = true; grew;) {
+      grew = false;
+      const auto walk = ReachCells(s, [&](int c) {
+        const Element e = g.Cells[c];
+        return !open[c] && (IsWall(e) || e == BombSolid || shielded(c));
+      });
+      for (int c = 0; c < s.Cells(); ++c) {
+        if (!walk[c]) continue;
+        for (int dy : {-w, 0, w})
+          for (int dx : {-1, 0, 1}) {
+            const int t = g.Wrap(c + dy + dx);
+            if (!open[t] && !shielded(t)) open[t] = grew = true;
+          }
+      }
+    }
+    int diamonds = 0;
+    for (int c = 0; c < s.Cells(); ++c) diamonds += open[c] && IsDiamond(g.Cells[c]);
+    EXPECT_LT(diamonds, s.Needed);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

@@ -276,5 +276,33 @@ TEST_F(CaveIdeas, ChainReactionNeedsTheGluedBombsToCarryTheBlast) {
   });
 }
 
+// The rooms holding the diamonds are shut by loose walls, which nothing here can break; each
+// hangs over open air down to the corridor, so walking under it pulls it down, and over more
+// air below, so it falls past instead of plugging the shaft again.
+TEST_F(CaveIdeas, LooseCeilingOpensRoomsByDroppingTheirFloors) {
+  EveryLevel('M', [](const Start& s) {
+    EXPECT_EQ(s.Count([](Element e) {
+      return IsCreatureOrGrowth(e) || e == Bomb || e == BombSolid || e == BombGlued;
+    }),
+              0);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    const auto walk = s.Reach([](Element e) { return IsWall(e) || e == WallFalling; });
+    int diamonds = 0, plugs = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      diamonds += walk[c] && IsDiamond(g.Cells[c]);
+      if (g.Cells[c] != WallFalling || walk[g.Wrap(c - w)]) continue;
+      ++plugs;
+      int below = g.Wrap(c + w);
+      while (g.Cells[below] == Space) below = g.Wrap(below + w);
+      EXPECT_TRUE(walk[below]) << "nowhere to pull down the wall at " << c;
+      EXPECT_LE(below - c, 21 * w);
+      EXPECT_EQ(g.Cells[g.Wrap(below + w)], Space) << "the wall at " << c << " would stop short";
+    }
+    EXPECT_LT(diamonds, s.Needed);
+    EXPECT_GT(plugs, 0);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

@@ -243,5 +243,117 @@ TEST_F(CaveIdeas, GreenGrowthNeedsTheAmoebaWalledIn) {
   });
 }
 
+// Cells reachable from the entrance through any cell `blocks` lets pass, by index.
+std::vector<bool> ReachCells(const Start& s, const std::function<bool(int)>& blocks) {
+  const CaveGrid& g = s.Grid();
+  std::vector<bool> seen(s.Cells(), false);
+  std::queue<int> q;
+  for (int c = 0; c < s.Cells(); ++c)
+    if (g.Cells[c] == Entrance) {
+      seen[c] = true;
+      q.push(c);
+    }
+  while (!q.empty()) {
+    const int c = q.front();
+    q.pop();
+    for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
+      const int t = g.Wrap(c + o);
+      if (!seen[t] && !blocks(t)) {
+        seen[t] = true;
+        q.push(t);
+      }
+    }
+  }
+  return seen;
+}
+
+// The rows of expanding wall cross the cave from side to side, and each gap in them closes as
+// soon as Dravik has left it. Too few diamonds lie on the entrance's side of the rows, and the
+// exit lies there too, so every row crossed for the diamonds needs a second door to come back.
+TEST_F(CaveIdeas, ClosingDoorsPassesEachDoorOnce) {
+  EveryLevel('I', [](const Start& s) {
+    EXPECT_EQ(
+        s.Count([](Element e) { return IsCreatureOrGrowth(e) || e == Bomb || e == BombSolid; }), 0);
+    const CaveGrid& g = s.Grid();
+    auto door = [&](int c) {
+      return g.Cells[c] != HorizExpWall && g.Cells[g.Wrap(c - 1)] == HorizExpWall &&
+             g.Cells[g.Wrap(c + 1)] == HorizExpWall;
+    };
+    int doors = 0;
+    for (int c = 0; c < s.Cells(); ++c) doors += door(c) && !IsWall(g.Cells[c]);
+    EXPECT_GE(doors, 2);
+    const auto near = ReachCells(
+        s, [&](int c) { return IsWall(g.Cells[c]) || g.Cells[c] == HorizExpWall || door(c); });
+    int diamonds = 0, exits = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      diamonds += near[c] && IsDiamond(g.Cells[c]);
+      exits += near[c] && g.Cells[c] == ExitClosed;
+    }
+    EXPECT_LT(diamonds, s.Needed);
+    EXPECT_EQ(exits, 1);
+  });
+}
+
+// Steel takes no blast, and the diamonds are sealed in it with glued solid bombs. Even letting
+// Dravik blast every cell next to one he can reach, over and over, he gets to too few of them
+// unless the blast runs along the glued bombs.
+TEST_F(CaveIdeas, ChainReactionNeedsTheGluedBombsToCarryTheBlast) {
+  EveryLevel('L', [](const Start& s) {
+    EXPECT_EQ(s.Count([](Element e) { return IsCreatureOrGrowth(e) || e == Bomb; }), 0);
+    EXPECT_GT(s.Count([](Element e) { return e == BombGlued; }), 0);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    auto shielded = [&](int c) { return g.Cells[c] == SteelWall || g.Cells[c] == BombGlued; };
+    std::vector<bool> open(s.Cells(), false);
+    for (int c = 0; c < s.Cells(); ++c) open[c] = g.Cells[c] == Entrance;
+    for (bool grew = true; grew;) {
+      grew = false;
+      const auto walk = ReachCells(s, [&](int c) {
+        const Element e = g.Cells[c];
+        return !open[c] && (IsWall(e) || e == BombSolid || shielded(c));
+      });
+      for (int c = 0; c < s.Cells(); ++c) {
+        if (!walk[c]) continue;
+        for (int dy : {-w, 0, w})
+          for (int dx : {-1, 0, 1}) {
+            const int t = g.Wrap(c + dy + dx);
+            if (!open[t] && !shielded(t)) open[t] = grew = true;
+          }
+      }
+    }
+    int diamonds = 0;
+    for (int c = 0; c < s.Cells(); ++c) diamonds += open[c] && IsDiamond(g.Cells[c]);
+    EXPECT_LT(diamonds, s.Needed);
+  });
+}
+
+// The rooms holding the diamonds are shut by loose walls, which nothing here can break; each
+// hangs over open air down to the corridor, so walking under it pulls it down, and over more
+// air below, so it falls past instead of plugging the shaft again.
+TEST_F(CaveIdeas, LooseCeilingOpensRoomsByDroppingTheirFloors) {
+  EveryLevel('M', [](const Start& s) {
+    EXPECT_EQ(s.Count([](Element e) {
+      return IsCreatureOrGrowth(e) || e == Bomb || e == BombSolid || e == BombGlued;
+    }),
+              0);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    const auto walk = s.Reach([](Element e) { return IsWall(e) || e == WallFalling; });
+    int diamonds = 0, plugs = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      diamonds += walk[c] && IsDiamond(g.Cells[c]);
+      if (g.Cells[c] != WallFalling || walk[g.Wrap(c - w)]) continue;
+      ++plugs;
+      int below = g.Wrap(c + w);
+      while (g.Cells[below] == Space) below = g.Wrap(below + w);
+      EXPECT_TRUE(walk[below]) << "nowhere to pull down the wall at " << c;
+      EXPECT_LE(below - c, 21 * w);
+      EXPECT_EQ(g.Cells[g.Wrap(below + w)], Space) << "the wall at " << c << " would stop short";
+    }
+    EXPECT_LT(diamonds, s.Needed);
+    EXPECT_GT(plugs, 0);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

@@ -37,3 +37,22 @@ TEST(GameCommandLine, WhatCannotBeFollowedIsRefusedWithTheUsage) {
 }
 
 }  // namespace krattle::testing
+
+namespace krattle::testing {
+
+TEST(SolverCommandLine, CavesByLetterOrNumberAndNothingElse) {
+  const std::string set = std::string(KRATTLE_BIN_DIR) + "/Levels/Krattle.kcv";
+  const CliResult byLetter = RunProgram("krattle-solve", set + " --cave i --level 0");
+  const CliResult byNumber = RunProgram("krattle-solve", set + " --cave 8 --level 0");
+  EXPECT_EQ(byLetter.status, byNumber.status);
+  EXPECT_EQ(byLetter.out, byNumber.out);
+  // A cave it does not know was once taken as cave A and solved.
+  for (const char* bad : {"--cave Z --level 0", "--cave I1 --level 0", "--cave I --level x",
+                          "--cave 20 --level 0", "--cave I --level 0 --budget -5"}) {
+    const CliResult r = RunProgram("krattle-solve", set + " " + bad);
+    EXPECT_EQ(r.status, 2) << bad;
+    EXPECT_EQ(r.out, "") << bad;
+  }
+}
+
+}  // namespace krattle::testing

@@ -6,6 +6,8 @@
 // prints the difficulty table of all slots as Markdown.
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -137,6 +139,23 @@ int Table(CaveSet& set, const char* solutionsPath) {
   return allSolved ? 0 : 1;
 }
 
+// A whole non-negative number, else -1.
+int NumberArg(const std::string& v) {
+  int n = -1;
+  const auto r = std::from_chars(v.data(), v.data() + v.size(), n);
+  return r.ec == std::errc() && r.ptr == v.data() + v.size() && n >= 0 ? n : -1;
+}
+
+// A cave by its letter (A..T, as krattle-cli takes it) or by its number from 0; -1 for anything
+// else, so a mistyped cave is refused instead of quietly solving cave A.
+int CaveArg(const std::string& v) {
+  if (v.size() == 1 && std::isalpha(static_cast<unsigned char>(v[0]))) {
+    const int c = std::toupper(static_cast<unsigned char>(v[0])) - 'A';
+    return c < 20 ? c : -1;
+  }
+  return NumberArg(v);
+}
+
 }  // namespace
 }  // namespace krattle::solve
 
@@ -162,21 +181,21 @@ int main(int argc, char** argv) {
     else if (a == "--forbid" && (v == "bombs" || v == "pushes" || v == "drops"))
       (v == "bombs" ? rules.Bombs : v == "pushes" ? rules.Pushes : rules.Drops) = false;
     else if (a == "--cave")
-      cave = std::atoi(v.c_str());
+      ok = (cave = CaveArg(v)) >= 0;
     else if (a == "--level")
-      level = std::atoi(v.c_str());
+      ok = (level = NumberArg(v)) >= 0;
     else if (a == "--budget")
-      rules.Budget = std::atoi(v.c_str());
+      ok = (rules.Budget = NumberArg(v)) >= 0;
     else if (a == "--tries")
-      tries = std::atoi(v.c_str());
+      ok = (tries = NumberArg(v)) >= 0;
     else if (a == "--seed")
-      seed = std::atoi(v.c_str());
+      ok = (seed = NumberArg(v)) >= 0;
     else
       ok = false;
   }
   if (!ok || (!table && (cave < 0 || level < 0))) {
     std::fprintf(stderr,
-                 "usage: krattle-solve SET.kcv --cave C --level L [--budget N] "
+                 "usage: krattle-solve SET.kcv --cave A..T|0..19 --level 0..4 [--budget N] "
                  "[--forbid bombs|pushes|drops] [--walker] [--tries N] [--seed S]\n"
                  "       krattle-solve SET.kcv --table SOLUTIONS\n");
     return 2;

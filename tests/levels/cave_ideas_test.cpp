@@ -355,5 +355,29 @@ TEST_F(CaveIdeas, LooseCeilingOpensRoomsByDroppingTheirFloors) {
   });
 }
 
+// Every diamond lies sealed in steel over slime, so walking and digging reach none; through the
+// slime enough of them come down, and only once Dravik has dug out the plug beneath it.
+TEST_F(CaveIdeas, SlimePitsNeedTheSlime) {
+  EveryLevel('G', [](const Start& s) {
+    EXPECT_EQ(s.Count(IsCreatureOrGrowth), 0);
+    EXPECT_EQ(s.Count([](Element e) { return e == MagicWall || e == Bomb || e == BombSolid; }), 0);
+    EXPECT_NE(s.Run->Params.SlimePenetrated, 3) << "the slime must let diamonds through";
+    const auto walk = s.Reach([](Element e) { return IsWall(e) || e == Slime; });
+    const auto seep = s.Reach(IsWall);
+    int walked = 0, seeped = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      walked += walk[c] && IsDiamond(s.Grid().Cells[c]);
+      seeped += seep[c] && IsDiamond(s.Grid().Cells[c]);
+    }
+    EXPECT_EQ(walked, 0);
+    EXPECT_GE(seeped, s.Needed);
+    const int w = s.Grid().CaveWidth;
+    for (int c = 0; c < s.Cells(); ++c) {
+      if (s.Grid().Cells[c] != Slime) continue;
+      EXPECT_EQ(s.Grid().Cells[s.Grid().Wrap(c + w)], Dirt) << "plug below slime at " << c;
+    }
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

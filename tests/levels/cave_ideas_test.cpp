@@ -379,5 +379,45 @@ TEST_F(CaveIdeas, SlimePitsNeedTheSlime) {
   });
 }
 
+// The vaults are shut by rows of boulders in steel that nothing can push or drop, and only the
+// acid eats them. Each acid must touch a boulder, or it burns out for nothing.
+TEST_F(CaveIdeas, AcidBathNeedsTheAcidToEatTheDoors) {
+  EveryLevel('H', [](const Start& s) {
+    EXPECT_EQ(ElementChoice(s.Run->Params.AcidEats), BoulderStationary);
+    EXPECT_EQ(s.Count([](Element e) {
+      return (IsCreatureOrGrowth(e) && e != Acid) || e == MagicWall || e == Slime || e == Bomb ||
+             e == BombSolid || e == BombGlued;
+    }),
+              0);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    auto at = [&](int c) { return g.Cells[g.Wrap(c)]; };
+    auto loose = [](Element e) { return e == Space || e == Dirt; };
+    // On steel with nothing open beside it, a boulder neither falls nor takes a push.
+    auto stuck = [&](int c) {
+      return g.Cells[c] == BoulderStationary && at(c + w) == SteelWall && !loose(at(c - 1)) &&
+             !loose(at(c + 1));
+    };
+    const auto walk = ReachCells(s, [&](int c) {
+      const Element e = g.Cells[c];
+      return IsWall(e) || e == Acid || e == ExitClosed || stuck(c);
+    });
+    const auto eaten = s.Reach(IsWall);
+    int walked = 0, behind = 0, acids = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      walked += walk[c] && IsDiamond(g.Cells[c]);
+      behind += eaten[c] && IsDiamond(g.Cells[c]);
+      if (g.Cells[c] != Acid) continue;
+      ++acids;
+      bool lit = false;
+      for (int o : {-w, -1, 1, w}) lit |= at(c + o) == BoulderStationary;
+      EXPECT_TRUE(lit) << "acid at " << c << " touches no boulder";
+    }
+    EXPECT_LT(walked, s.Needed);
+    EXPECT_GE(behind, s.Needed);
+    EXPECT_GT(acids, 0);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

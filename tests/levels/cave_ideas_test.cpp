@@ -355,5 +355,41 @@ TEST_F(CaveIdeas, LooseCeilingOpensRoomsByDroppingTheirFloors) {
   });
 }
 
+// No diamond lies here, and only the fireflies, which burst into diamonds, can make one; the
+// butterflies burst into fire. The exit is shut in brick that only a butterfly's fire reaches:
+// no bomb or other creature could open it, and no firefly's burst turns it to diamonds.
+TEST_F(CaveIdeas, ChangelingsPayOnlyForTheRightCreatures) {
+  auto firefly = [](Element e) { return e >= AltFireflyMovedRight && e <= AltFireflyDown; };
+  auto butterfly = [](Element e) { return e >= AltButterflyMovedDown && e <= AltButterflyRight; };
+  EveryLevel('O', [&](const Start& s) {
+    EXPECT_EQ(s.Count(IsDiamond), 0);
+    EXPECT_EQ(s.Count([&](Element e) {
+      return (IsCreatureOrGrowth(e) && !firefly(e) && !butterfly(e)) || e == MagicWall ||
+             e == Bomb || e == BombSolid || e == BombGlued;
+    }),
+              0);
+    EXPECT_GE(s.Count(firefly) * 9, s.Needed);
+    EXPECT_GT(s.Count(butterfly), 0);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    auto near = [&](int c, const std::function<bool(Element)>& kind) {
+      for (int dy : {-w, 0, w})
+        for (int dx : {-1, 0, 1})
+          if (kind(g.Cells[g.Wrap(c + dy + dx)])) return true;
+      return false;
+    };
+    const int exit =
+        static_cast<int>(std::find(g.Cells.begin(), g.Cells.end(), ExitClosed) - g.Cells.begin());
+    ASSERT_LT(exit, s.Cells());
+    EXPECT_FALSE(near(exit, butterfly)) << "the fire would take the exit too";
+    EXPECT_FALSE(s.Reach(IsWall)[exit]);
+    const auto burnt = ReachCells(s, [&](int c) {
+      const Element e = g.Cells[c];
+      return e == SteelWall || (e == Wall && (!near(c, butterfly) || near(c, firefly)));
+    });
+    EXPECT_TRUE(burnt[exit]);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

@@ -391,5 +391,43 @@ TEST_F(CaveIdeas, ChangelingsPayOnlyForTheRightCreatures) {
   });
 }
 
+// A bonus run: the way to the exit folds through the whole cave, the diamonds lying in its first
+// half are too few, so the diamonds needed take the whole tour, and the time covers the way but
+// not three times over.
+TEST_F(CaveIdeas, GrandTourTakesTheWholeWay) {
+  EveryLevel('P', [](const Start& s) {
+    const CaveGrid& g = s.Grid();
+    std::vector<int> dist(s.Cells(), -1);
+    std::queue<int> q;
+    for (int c = 0; c < s.Cells(); ++c)
+      if (g.Cells[c] == Entrance) {
+        dist[c] = 0;
+        q.push(c);
+      }
+    int way = -1;
+    while (!q.empty()) {
+      const int c = q.front();
+      q.pop();
+      if (g.Cells[c] == ExitClosed && way < 0) way = dist[c];
+      for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
+        const int t = g.Wrap(c + o);
+        if (dist[t] < 0 && !IsWall(g.Cells[t])) {
+          dist[t] = dist[c] + 1;
+          q.push(t);
+        }
+      }
+    }
+    ASSERT_GT(way, 0);
+    EXPECT_GE(way, 4 * g.CaveWidth);
+    int early = 0;
+    for (int c = 0; c < s.Cells(); ++c)
+      early += IsDiamond(g.Cells[c]) && dist[c] >= 0 && 2 * dist[c] <= way;
+    EXPECT_LT(early, s.Needed);
+    const int ticks = s.Run->Params.CaveTime * 11;
+    EXPECT_GE(ticks, way);
+    EXPECT_LE(ticks, 3 * way);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

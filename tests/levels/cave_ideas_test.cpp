@@ -429,5 +429,37 @@ TEST_F(CaveIdeas, GrandTourTakesTheWholeWay) {
   });
 }
 
+// Only the butterflies make diamonds, and each sits in a shaft roofed in steel, so nothing
+// falls straight in; beside the shaft's top a boulder waits over a round post (brick, or a
+// boulder on steel so that it stays put) and reaches the butterfly only by rolling off it.
+TEST_F(CaveIdeas, RollingStonesReachButterfliesOnlyByRolling) {
+  EveryLevel('B', [](const Start& s) {
+    auto butterfly = [](Element e) { return e >= ButterflyMovedDown && e <= ButterflyRight; };
+    EXPECT_EQ(s.Count(IsDiamond), 0);
+    EXPECT_EQ(s.Count([&](Element e) { return MakesDiamonds(e) && !butterfly(e); }), 0);
+    EXPECT_EQ(s.Count([](Element e) { return e == MagicWall; }), 0);
+    const int butterflies = s.Count(butterfly);
+    EXPECT_GE(butterflies * 6, s.Needed);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    auto at = [&](int c) { return g.Cells[g.Wrap(c)]; };
+    for (int c = 0; c < s.Cells(); ++c) {
+      if (!butterfly(g.Cells[c])) continue;
+      int top = c;
+      while (at(top - w) == Space) top -= w;
+      EXPECT_EQ(at(top - w), SteelWall)
+          << "a boulder could fall straight onto the butterfly at " << c;
+      bool post = false;
+      for (int side : {-1, 1}) {
+        const int beside = g.Wrap(top + side);
+        const Element under = at(beside + w);
+        post |= at(beside) == Dirt && at(beside - w) == BoulderStationary &&
+                (under == Wall || (under == BoulderStationary && at(beside + 2 * w) == SteelWall));
+      }
+      EXPECT_TRUE(post) << "no boulder to roll onto the butterfly at " << c;
+    }
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

@@ -419,5 +419,111 @@ TEST_F(CaveIdeas, AcidBathNeedsTheAcidToEatTheDoors) {
   });
 }
 
+// No diamond lies here, and only the fireflies, which burst into diamonds, can make one; the
+// butterflies burst into fire. The exit is shut in brick that only a butterfly's fire reaches:
+// no bomb or other creature could open it, and no firefly's burst turns it to diamonds.
+TEST_F(CaveIdeas, ChangelingsPayOnlyForTheRightCreatures) {
+  auto firefly = [](Element e) { return e >= AltFireflyMovedRight && e <= AltFireflyDown; };
+  auto butterfly = [](Element e) { return e >= AltButterflyMovedDown && e <= AltButterflyRight; };
+  EveryLevel('O', [&](const Start& s) {
+    EXPECT_EQ(s.Count(IsDiamond), 0);
+    EXPECT_EQ(s.Count([&](Element e) {
+      return (IsCreatureOrGrowth(e) && !firefly(e) && !butterfly(e)) || e == MagicWall ||
+             e == Bomb || e == BombSolid || e == BombGlued;
+    }),
+              0);
+    EXPECT_GE(s.Count(firefly) * 9, s.Needed);
+    EXPECT_GT(s.Count(butterfly), 0);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    auto near = [&](int c, const std::function<bool(Element)>& kind) {
+      for (int dy : {-w, 0, w})
+        for (int dx : {-1, 0, 1})
+          if (kind(g.Cells[g.Wrap(c + dy + dx)])) return true;
+      return false;
+    };
+    const int exit =
+        static_cast<int>(std::find(g.Cells.begin(), g.Cells.end(), ExitClosed) - g.Cells.begin());
+    ASSERT_LT(exit, s.Cells());
+    EXPECT_FALSE(near(exit, butterfly)) << "the fire would take the exit too";
+    EXPECT_FALSE(s.Reach(IsWall)[exit]);
+    const auto burnt = ReachCells(s, [&](int c) {
+      const Element e = g.Cells[c];
+      return e == SteelWall || (e == Wall && (!near(c, butterfly) || near(c, firefly)));
+    });
+    EXPECT_TRUE(burnt[exit]);
+  });
+}
+
+// A bonus run: the way to the exit folds through the whole cave, the diamonds lying in its first
+// half are too few, so the diamonds needed take the whole tour, and the time covers the way but
+// not three times over.
+TEST_F(CaveIdeas, GrandTourTakesTheWholeWay) {
+  EveryLevel('P', [](const Start& s) {
+    const CaveGrid& g = s.Grid();
+    std::vector<int> dist(s.Cells(), -1);
+    std::queue<int> q;
+    for (int c = 0; c < s.Cells(); ++c)
+      if (g.Cells[c] == Entrance) {
+        dist[c] = 0;
+        q.push(c);
+      }
+    int way = -1;
+    while (!q.empty()) {
+      const int c = q.front();
+      q.pop();
+      if (g.Cells[c] == ExitClosed && way < 0) way = dist[c];
+      for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
+        const int t = g.Wrap(c + o);
+        if (dist[t] < 0 && !IsWall(g.Cells[t])) {
+          dist[t] = dist[c] + 1;
+          q.push(t);
+        }
+      }
+    }
+    ASSERT_GT(way, 0);
+    EXPECT_GE(way, 4 * g.CaveWidth);
+    int early = 0;
+    for (int c = 0; c < s.Cells(); ++c)
+      early += IsDiamond(g.Cells[c]) && dist[c] >= 0 && 2 * dist[c] <= way;
+    EXPECT_LT(early, s.Needed);
+    const int ticks = s.Run->Params.CaveTime * 11;
+    EXPECT_GE(ticks, way);
+    EXPECT_LE(ticks, 3 * way);
+  });
+}
+
+// Only the butterflies make diamonds, and each sits in a shaft roofed in steel, so nothing
+// falls straight in; beside the shaft's top a boulder waits over a round post (brick, or a
+// boulder on steel so that it stays put) and reaches the butterfly only by rolling off it.
+TEST_F(CaveIdeas, RollingStonesReachButterfliesOnlyByRolling) {
+  EveryLevel('B', [](const Start& s) {
+    auto butterfly = [](Element e) { return e >= ButterflyMovedDown && e <= ButterflyRight; };
+    EXPECT_EQ(s.Count(IsDiamond), 0);
+    EXPECT_EQ(s.Count([&](Element e) { return MakesDiamonds(e) && !butterfly(e); }), 0);
+    EXPECT_EQ(s.Count([](Element e) { return e == MagicWall; }), 0);
+    const int butterflies = s.Count(butterfly);
+    EXPECT_GE(butterflies * 6, s.Needed);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    auto at = [&](int c) { return g.Cells[g.Wrap(c)]; };
+    for (int c = 0; c < s.Cells(); ++c) {
+      if (!butterfly(g.Cells[c])) continue;
+      int top = c;
+      while (at(top - w) == Space) top -= w;
+      EXPECT_EQ(at(top - w), SteelWall)
+          << "a boulder could fall straight onto the butterfly at " << c;
+      bool post = false;
+      for (int side : {-1, 1}) {
+        const int beside = g.Wrap(top + side);
+        const Element under = at(beside + w);
+        post |= at(beside) == Dirt && at(beside - w) == BoulderStationary &&
+                (under == Wall || (under == BoulderStationary && at(beside + 2 * w) == SteelWall));
+      }
+      EXPECT_TRUE(post) << "no boulder to roll onto the butterfly at " << c;
+    }
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

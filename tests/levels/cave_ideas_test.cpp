@@ -525,5 +525,60 @@ TEST_F(CaveIdeas, RollingStonesReachButterfliesOnlyByRolling) {
   });
 }
 
+// The fireflies are shut in brick rooms, each circling a heap of diamonds, and hardly any lie
+// elsewhere: keeping clear of every cell a firefly patrols and every cell beside one, Dravik
+// reaches too few. The rooms open by digging, and behind them lie enough.
+TEST_F(CaveIdeas, FireflyRoomsMustBeOpened) {
+  auto firefly = [](Element e) { return e >= FireflyMovedRight && e <= FireflyDown; };
+  EveryLevel('C', [&](const Start& s) {
+    EXPECT_EQ(s.Count([&](Element e) {
+      return (IsCreatureOrGrowth(e) && !firefly(e)) || e == MagicWall || e == Slime || e == Bomb ||
+             e == BombSolid || e == BombGlued;
+    }),
+              0);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    // Fireflies move only into space, so that is all they patrol.
+    std::vector<bool> patrolled(s.Cells(), false);
+    int fireflies = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      if (!firefly(g.Cells[c]) || patrolled[c]) continue;
+      ++fireflies;
+      int room = 0;
+      std::queue<int> q;
+      patrolled[c] = true;
+      q.push(c);
+      while (!q.empty()) {
+        const int at = q.front();
+        q.pop();
+        ++room;
+        for (int o : {-w, -1, 1, w}) {
+          const int t = g.Wrap(at + o);
+          if (!patrolled[t] && (g.Cells[t] == Space || firefly(g.Cells[t]))) {
+            patrolled[t] = true;
+            q.push(t);
+          }
+        }
+      }
+      EXPECT_LE(room, 30) << "the firefly at " << c << " is not shut in a room";
+    }
+    EXPECT_GE(fireflies, 4);
+    auto near_patrol = [&](int c) {
+      for (int o : {0, -w, -1, 1, w})
+        if (patrolled[g.Wrap(c + o)]) return true;
+      return false;
+    };
+    const auto wary = ReachCells(s, [&](int c) { return IsWall(g.Cells[c]) || near_patrol(c); });
+    const auto dug = s.Reach(IsWall);
+    int safe = 0, behind = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      safe += wary[c] && IsDiamond(g.Cells[c]);
+      behind += dug[c] && IsDiamond(g.Cells[c]);
+    }
+    EXPECT_LT(safe, s.Needed);
+    EXPECT_GE(behind, s.Needed);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

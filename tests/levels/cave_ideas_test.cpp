@@ -580,5 +580,57 @@ TEST_F(CaveIdeas, FireflyRoomsMustBeOpened) {
   });
 }
 
+// The first cave teaches digging and falling boulders and holds nothing worse. The way to the
+// exit passes no diamond, so Dravik must dig away from it, and the diamonds with nothing resting
+// on them are too few: he must take some from under a boulder and see it drop.
+TEST_F(CaveIdeas, FirstDigLeadsUnderBoulders) {
+  EveryLevel('A', [](const Start& s) {
+    EXPECT_EQ(s.Count([](Element e) {
+      return IsCreatureOrGrowth(e) || e == MagicWall || e == Slime || e == Bomb || e == BombSolid ||
+             e == BombGlued;
+    }),
+              0);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    auto from = [&](Element start) {
+      std::vector<int> dist(s.Cells(), -1);
+      std::queue<int> q;
+      for (int c = 0; c < s.Cells(); ++c)
+        if (g.Cells[c] == start) {
+          dist[c] = 0;
+          q.push(c);
+        }
+      while (!q.empty()) {
+        const int c = q.front();
+        q.pop();
+        for (int o : {-w, -1, 1, w}) {
+          const int t = g.Wrap(c + o);
+          if (dist[t] < 0 && !IsWall(g.Cells[t]) && g.Cells[t] != BoulderStationary) {
+            dist[t] = dist[c] + 1;
+            q.push(t);
+          }
+        }
+      }
+      return dist;
+    };
+    const auto in = from(Entrance);
+    const auto out = from(ExitClosed);
+    int way = -1;
+    for (int c = 0; c < s.Cells(); ++c)
+      if (g.Cells[c] == ExitClosed) way = in[c];
+    ASSERT_GT(way, 0);
+    int on_the_way = 0, bare = 0, reachable = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      if (!IsDiamond(g.Cells[c])) continue;
+      on_the_way += in[c] >= 0 && out[c] >= 0 && in[c] + out[c] <= way + 2;
+      bare += g.Cells[g.Wrap(c - w)] != BoulderStationary;
+      reachable += in[c] >= 0;
+    }
+    EXPECT_LT(on_the_way, s.Needed);
+    EXPECT_LT(bare, s.Needed);
+    EXPECT_GE(reachable, s.Needed);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

@@ -419,5 +419,30 @@ TEST_F(CaveIdeas, AcidBathNeedsTheAcidToEatTheDoors) {
   });
 }
 
+// Every diamond has a boulder on it wedged in steel, so it cannot be pushed or rolled off and
+// no diamond can be taken from above; steel under the diamond stops the boulder in its place,
+// so each one taken closes its cell. Most of them are needed, and nothing makes more.
+TEST_F(CaveIdeas, SteppingStonesTakesEachDiamondFromUnderItsBoulder) {
+  EveryLevel('Q', [](const Start& s) {
+    EXPECT_EQ(s.Count([](Element e) { return MakesDiamonds(e) || e == MagicWall; }), 0);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    auto at = [&](int c) { return g.Cells[g.Wrap(c)]; };
+    int diamonds = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      if (!IsDiamond(g.Cells[c])) continue;
+      ++diamonds;
+      const int b = c - w;
+      EXPECT_EQ(at(b), BoulderStationary) << "no boulder on the diamond at " << c;
+      EXPECT_EQ(at(b - 1), SteelWall) << "the boulder over " << c << " could move left";
+      EXPECT_EQ(at(b + 1), SteelWall) << "the boulder over " << c << " could move right";
+      EXPECT_EQ(at(b - w), SteelWall) << "the boulder over " << c << " could be reached";
+      EXPECT_EQ(at(c + w), SteelWall) << "the boulder over " << c << " would fall on through";
+    }
+    EXPECT_LE(s.Needed, diamonds);
+    EXPECT_GT(s.Needed * 2, diamonds);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

@@ -444,5 +444,30 @@ TEST_F(CaveIdeas, SteppingStonesTakesEachDiamondFromUnderItsBoulder) {
   });
 }
 
+// Too few diamonds lie on the pegs and nothing but the butterflies makes more; each boulder
+// hangs over the open swarm on a plug of dirt, so Dravik decides when it falls.
+TEST_F(CaveIdeas, SwarmNeedsButterfliesCrushed) {
+  EveryLevel('S', [](const Start& s) {
+    const int lying = s.Count(IsDiamond);
+    EXPECT_LT(lying, s.Needed);
+    EXPECT_EQ(s.Count([](Element e) {
+      return e == MagicWall || e == Amoeba || (e >= AltFireflyMovedRight && e <= AltFireflyDown);
+    }),
+              0);
+    const int butterflies =
+        s.Count([](Element e) { return e >= ButterflyDown && e <= ButterflyRight; });
+    EXPECT_GE(butterflies * 6, s.Needed - lying);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    int drops = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      if (g.Cells[c] != BoulderStationary) continue;
+      EXPECT_EQ(g.Cells[g.Wrap(c + w)], Dirt) << "the boulder at " << c << " has no plug";
+      drops += g.Cells[g.Wrap(c + 2 * w)] == Space;
+    }
+    EXPECT_GE(drops, 2);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

@@ -469,5 +469,48 @@ TEST_F(CaveIdeas, SwarmNeedsButterfliesCrushed) {
   });
 }
 
+// The amoeba is all that stands between Dravik and the diamonds, and it makes none: shut in
+// or grown too big it turns to stone. Every way to enough of them passes within two cells of
+// it, so only a dash before it closes the corridor gets there.
+TEST_F(CaveIdeas, LastLightIsADashPastTheAmoeba) {
+  EveryLevel('T', [](const Start& s) {
+    const CaveParams& p = s.Run->Params;
+    EXPECT_EQ(s.Count([](Element e) { return MakesDiamonds(e) && e != Amoeba; }), 0);
+    EXPECT_EQ(s.Count([](Element e) { return e == MagicWall; }), 0);
+    EXPECT_NE(ElementChoice(p.EnclosedAmoeba), DiamondStationary);
+    EXPECT_NE(ElementChoice(p.TooBigAmoeba), DiamondStationary);
+    const CaveGrid& g = s.Grid();
+    std::vector<int> dist(s.Cells(), -1);
+    std::queue<int> q;
+    for (int c = 0; c < s.Cells(); ++c)
+      if (g.Cells[c] == Amoeba) {
+        dist[c] = 0;
+        q.push(c);
+      }
+    ASSERT_FALSE(q.empty());
+    while (!q.empty()) {
+      const int c = q.front();
+      q.pop();
+      if (dist[c] == 2) continue;
+      for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
+        const int t = g.Wrap(c + o);
+        if (dist[t] < 0 && (g.Cells[t] == Space || g.Cells[t] == Dirt)) {
+          dist[t] = dist[c] + 1;
+          q.push(t);
+        }
+      }
+    }
+    const auto safe = ReachCells(s, [&](int c) { return IsWall(g.Cells[c]) || dist[c] >= 0; });
+    const auto dash = ReachCells(s, [&](int c) { return IsWall(g.Cells[c]) || dist[c] == 0; });
+    int safely = 0, dashing = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      safely += safe[c] && IsDiamond(g.Cells[c]);
+      dashing += dash[c] && IsDiamond(g.Cells[c]);
+    }
+    EXPECT_LT(safely, s.Needed);
+    EXPECT_GE(dashing, s.Needed);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

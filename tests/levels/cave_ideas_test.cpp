@@ -632,5 +632,98 @@ TEST_F(CaveIdeas, FirstDigLeadsUnderBoulders) {
   });
 }
 
+// Every diamond has a boulder on it wedged in steel, so it cannot be pushed or rolled off and
+// no diamond can be taken from above; steel under the diamond stops the boulder in its place,
+// so each one taken closes its cell. Most of them are needed, and nothing makes more.
+TEST_F(CaveIdeas, SteppingStonesTakesEachDiamondFromUnderItsBoulder) {
+  EveryLevel('Q', [](const Start& s) {
+    EXPECT_EQ(s.Count([](Element e) { return MakesDiamonds(e) || e == MagicWall; }), 0);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    auto at = [&](int c) { return g.Cells[g.Wrap(c)]; };
+    int diamonds = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      if (!IsDiamond(g.Cells[c])) continue;
+      ++diamonds;
+      const int b = c - w;
+      EXPECT_EQ(at(b), BoulderStationary) << "no boulder on the diamond at " << c;
+      EXPECT_EQ(at(b - 1), SteelWall) << "the boulder over " << c << " could move left";
+      EXPECT_EQ(at(b + 1), SteelWall) << "the boulder over " << c << " could move right";
+      EXPECT_EQ(at(b - w), SteelWall) << "the boulder over " << c << " could be reached";
+      EXPECT_EQ(at(c + w), SteelWall) << "the boulder over " << c << " would fall on through";
+    }
+    EXPECT_LE(s.Needed, diamonds);
+    EXPECT_GT(s.Needed * 2, diamonds);
+  });
+}
+
+// Too few diamonds lie on the pegs and nothing but the butterflies makes more; each boulder
+// hangs over the open swarm on a plug of dirt, so Dravik decides when it falls.
+TEST_F(CaveIdeas, SwarmNeedsButterfliesCrushed) {
+  EveryLevel('S', [](const Start& s) {
+    const int lying = s.Count(IsDiamond);
+    EXPECT_LT(lying, s.Needed);
+    EXPECT_EQ(s.Count([](Element e) {
+      return e == MagicWall || e == Amoeba || (e >= AltFireflyMovedRight && e <= AltFireflyDown);
+    }),
+              0);
+    const int butterflies =
+        s.Count([](Element e) { return e >= ButterflyDown && e <= ButterflyRight; });
+    EXPECT_GE(butterflies * 6, s.Needed - lying);
+    const CaveGrid& g = s.Grid();
+    const int w = g.CaveWidth;
+    int drops = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      if (g.Cells[c] != BoulderStationary) continue;
+      EXPECT_EQ(g.Cells[g.Wrap(c + w)], Dirt) << "the boulder at " << c << " has no plug";
+      drops += g.Cells[g.Wrap(c + 2 * w)] == Space;
+    }
+    EXPECT_GE(drops, 2);
+  });
+}
+
+// The amoeba is all that stands between Dravik and the diamonds, and it makes none: shut in
+// or grown too big it turns to stone. Every way to enough of them passes within two cells of
+// it, so only a dash before it closes the corridor gets there.
+TEST_F(CaveIdeas, LastLightIsADashPastTheAmoeba) {
+  EveryLevel('T', [](const Start& s) {
+    const CaveParams& p = s.Run->Params;
+    EXPECT_EQ(s.Count([](Element e) { return MakesDiamonds(e) && e != Amoeba; }), 0);
+    EXPECT_EQ(s.Count([](Element e) { return e == MagicWall; }), 0);
+    EXPECT_NE(ElementChoice(p.EnclosedAmoeba), DiamondStationary);
+    EXPECT_NE(ElementChoice(p.TooBigAmoeba), DiamondStationary);
+    const CaveGrid& g = s.Grid();
+    std::vector<int> dist(s.Cells(), -1);
+    std::queue<int> q;
+    for (int c = 0; c < s.Cells(); ++c)
+      if (g.Cells[c] == Amoeba) {
+        dist[c] = 0;
+        q.push(c);
+      }
+    ASSERT_FALSE(q.empty());
+    while (!q.empty()) {
+      const int c = q.front();
+      q.pop();
+      if (dist[c] == 2) continue;
+      for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
+        const int t = g.Wrap(c + o);
+        if (dist[t] < 0 && (g.Cells[t] == Space || g.Cells[t] == Dirt)) {
+          dist[t] = dist[c] + 1;
+          q.push(t);
+        }
+      }
+    }
+    const auto safe = ReachCells(s, [&](int c) { return IsWall(g.Cells[c]) || dist[c] >= 0; });
+    const auto dash = ReachCells(s, [&](int c) { return IsWall(g.Cells[c]) || dist[c] == 0; });
+    int safely = 0, dashing = 0;
+    for (int c = 0; c < s.Cells(); ++c) {
+      safely += safe[c] && IsDiamond(g.Cells[c]);
+      dashing += dash[c] && IsDiamond(g.Cells[c]);
+    }
+    EXPECT_LT(safely, s.Needed);
+    EXPECT_GE(dashing, s.Needed);
+  });
+}
+
 }  // namespace
 }  // namespace krattle::testing

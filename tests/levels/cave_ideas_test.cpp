@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <queue>
 #include <string>
@@ -19,6 +20,40 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Steps from the cells `from` picks to every cell, passing only cells `passes` lets through and
+// going no further than `limit` steps; -1 where it does not get.
+std::vector<int> Distances(const CaveGrid& g, const std::function<bool(int)>& from,
+                           const std::function<bool(int)>& passes,
+                           int limit = std::numeric_limits<int>::max()) {
+  const int cells = g.CaveWidth * g.Rows();
+  std::vector<int> dist(cells, -1);
+  std::queue<int> q;
+  for (int c = 0; c < cells; ++c)
+    if (from(c)) {
+      dist[c] = 0;
+      q.push(c);
+    }
+  while (!q.empty()) {
+    const int c = q.front();
+    q.pop();
+    if (dist[c] >= limit) continue;
+    for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
+      const int t = g.Wrap(c + o);
+      if (dist[t] < 0 && passes(t)) {
+        dist[t] = dist[c] + 1;
+        q.push(t);
+      }
+    }
+  }
+  return dist;
+}
+
+std::vector<bool> Reached(const std::vector<int>& dist) {
+  std::vector<bool> seen(dist.size());
+  for (std::size_t c = 0; c < dist.size(); ++c) seen[c] = dist[c] >= 0;
+  return seen;
+}
+
 struct Start {
   std::unique_ptr<CaveRun> Run = std::make_unique<CaveRun>();
   int Needed = 0;
@@ -29,52 +64,23 @@ struct Start {
     for (int c = 0; c < Cells(); ++c) n += which(Grid().Cells[c]);
     return n;
   }
+  // Steps from the entrance to every cell through anything `blocks` lets pass.
+  std::vector<int> FromEntrance(const std::function<bool(int)>& blocks) const {
+    const CaveGrid& g = Grid();
+    return Distances(
+        g, [&](int c) { return g.Cells[c] == Entrance; }, [&](int c) { return !blocks(c); });
+  }
   // Cells reachable from the entrance through anything `blocks` lets pass.
   std::vector<bool> Reach(const std::function<bool(Element)>& blocks) const {
-    const CaveGrid& g = Grid();
-    std::vector<bool> seen(Cells(), false);
-    std::queue<int> q;
-    for (int c = 0; c < Cells(); ++c)
-      if (g.Cells[c] == Entrance) {
-        seen[c] = true;
-        q.push(c);
-      }
-    while (!q.empty()) {
-      const int c = q.front();
-      q.pop();
-      for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
-        const int t = g.Wrap(c + o);
-        if (!seen[t] && !blocks(g.Cells[t])) {
-          seen[t] = true;
-          q.push(t);
-        }
-      }
-    }
-    return seen;
+    return Reached(FromEntrance([&](int c) { return blocks(Grid().Cells[c]); }));
   }
-  // Fewest steps from the entrance to the first cell of kind `to`, through anything but walls.
+  // Fewest steps from the entrance to the nearest cell of kind `to`, or -1.
   int Steps(Element to, const std::function<bool(Element)>& blocks) const {
-    const CaveGrid& g = Grid();
-    std::vector<int> dist(Cells(), -1);
-    std::queue<int> q;
+    const auto dist = FromEntrance([&](int c) { return blocks(Grid().Cells[c]); });
+    int best = -1;
     for (int c = 0; c < Cells(); ++c)
-      if (g.Cells[c] == Entrance) {
-        dist[c] = 0;
-        q.push(c);
-      }
-    while (!q.empty()) {
-      const int c = q.front();
-      q.pop();
-      if (g.Cells[c] == to) return dist[c];
-      for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
-        const int t = g.Wrap(c + o);
-        if (dist[t] < 0 && !blocks(g.Cells[t])) {
-          dist[t] = dist[c] + 1;
-          q.push(t);
-        }
-      }
-    }
-    return -1;
+      if (Grid().Cells[c] == to && dist[c] >= 0 && (best < 0 || dist[c] < best)) best = dist[c];
+    return best;
   }
 };
 
@@ -205,25 +211,8 @@ TEST_F(CaveIdeas, GreenGrowthNeedsTheAmoebaWalledIn) {
     EXPECT_NE(ElementChoice(p.TooBigAmoeba), DiamondStationary);
     const CaveGrid& g = s.Grid();
     auto from_amoeba = [&](const std::function<bool(Element)>& open) {
-      std::vector<bool> seen(s.Cells(), false);
-      std::queue<int> q;
-      for (int c = 0; c < s.Cells(); ++c)
-        if (g.Cells[c] == Amoeba) {
-          seen[c] = true;
-          q.push(c);
-        }
-      while (!q.empty()) {
-        const int c = q.front();
-        q.pop();
-        for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
-          const int t = g.Wrap(c + o);
-          if (!seen[t] && open(g.Cells[t])) {
-            seen[t] = true;
-            q.push(t);
-          }
-        }
-      }
-      return seen;
+      return Reached(Distances(
+          g, [&](int c) { return g.Cells[c] == Amoeba; }, [&](int c) { return open(g.Cells[c]); }));
     };
     ASSERT_GT(s.Count([](Element e) { return e == Amoeba; }), 0);
     const auto grows = from_amoeba([](Element e) { return e == Space || e == Dirt; });
@@ -245,26 +234,7 @@ TEST_F(CaveIdeas, GreenGrowthNeedsTheAmoebaWalledIn) {
 
 // Cells reachable from the entrance through any cell `blocks` lets pass, by index.
 std::vector<bool> ReachCells(const Start& s, const std::function<bool(int)>& blocks) {
-  const CaveGrid& g = s.Grid();
-  std::vector<bool> seen(s.Cells(), false);
-  std::queue<int> q;
-  for (int c = 0; c < s.Cells(); ++c)
-    if (g.Cells[c] == Entrance) {
-      seen[c] = true;
-      q.push(c);
-    }
-  while (!q.empty()) {
-    const int c = q.front();
-    q.pop();
-    for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
-      const int t = g.Wrap(c + o);
-      if (!seen[t] && !blocks(t)) {
-        seen[t] = true;
-        q.push(t);
-      }
-    }
-  }
-  return seen;
+  return Reached(s.FromEntrance(blocks));
 }
 
 // The rows of expanding wall cross the cave from side to side, and each gap in them closes as
@@ -461,26 +431,8 @@ TEST_F(CaveIdeas, ChangelingsPayOnlyForTheRightCreatures) {
 TEST_F(CaveIdeas, GrandTourTakesTheWholeWay) {
   EveryLevel('P', [](const Start& s) {
     const CaveGrid& g = s.Grid();
-    std::vector<int> dist(s.Cells(), -1);
-    std::queue<int> q;
-    for (int c = 0; c < s.Cells(); ++c)
-      if (g.Cells[c] == Entrance) {
-        dist[c] = 0;
-        q.push(c);
-      }
-    int way = -1;
-    while (!q.empty()) {
-      const int c = q.front();
-      q.pop();
-      if (g.Cells[c] == ExitClosed && way < 0) way = dist[c];
-      for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
-        const int t = g.Wrap(c + o);
-        if (dist[t] < 0 && !IsWall(g.Cells[t])) {
-          dist[t] = dist[c] + 1;
-          q.push(t);
-        }
-      }
-    }
+    const auto dist = s.FromEntrance([&](int c) { return IsWall(g.Cells[c]); });
+    const int way = s.Steps(ExitClosed, IsWall);
     ASSERT_GT(way, 0);
     EXPECT_GE(way, 4 * g.CaveWidth);
     int early = 0;
@@ -544,22 +496,12 @@ TEST_F(CaveIdeas, FireflyRoomsMustBeOpened) {
     for (int c = 0; c < s.Cells(); ++c) {
       if (!firefly(g.Cells[c]) || patrolled[c]) continue;
       ++fireflies;
+      const auto rooms = Distances(
+          g, [c](int at) { return at == c; },
+          [&](int t) { return g.Cells[t] == Space || firefly(g.Cells[t]); });
       int room = 0;
-      std::queue<int> q;
-      patrolled[c] = true;
-      q.push(c);
-      while (!q.empty()) {
-        const int at = q.front();
-        q.pop();
-        ++room;
-        for (int o : {-w, -1, 1, w}) {
-          const int t = g.Wrap(at + o);
-          if (!patrolled[t] && (g.Cells[t] == Space || firefly(g.Cells[t]))) {
-            patrolled[t] = true;
-            q.push(t);
-          }
-        }
-      }
+      for (int at = 0; at < s.Cells(); ++at)
+        if (rooms[at] >= 0) room += 1, patrolled[at] = true;
       EXPECT_LE(room, 30) << "the firefly at " << c << " is not shut in a room";
     }
     EXPECT_GE(fireflies, 4);
@@ -593,25 +535,9 @@ TEST_F(CaveIdeas, FirstDigLeadsUnderBoulders) {
     const CaveGrid& g = s.Grid();
     const int w = g.CaveWidth;
     auto from = [&](Element start) {
-      std::vector<int> dist(s.Cells(), -1);
-      std::queue<int> q;
-      for (int c = 0; c < s.Cells(); ++c)
-        if (g.Cells[c] == start) {
-          dist[c] = 0;
-          q.push(c);
-        }
-      while (!q.empty()) {
-        const int c = q.front();
-        q.pop();
-        for (int o : {-w, -1, 1, w}) {
-          const int t = g.Wrap(c + o);
-          if (dist[t] < 0 && !IsWall(g.Cells[t]) && g.Cells[t] != BoulderStationary) {
-            dist[t] = dist[c] + 1;
-            q.push(t);
-          }
-        }
-      }
-      return dist;
+      return Distances(
+          g, [&](int c) { return g.Cells[c] == start; },
+          [&](int t) { return !IsWall(g.Cells[t]) && g.Cells[t] != BoulderStationary; });
     };
     const auto in = from(Entrance);
     const auto out = from(ExitClosed);
@@ -693,26 +619,10 @@ TEST_F(CaveIdeas, LastLightIsADashPastTheAmoeba) {
     EXPECT_NE(ElementChoice(p.EnclosedAmoeba), DiamondStationary);
     EXPECT_NE(ElementChoice(p.TooBigAmoeba), DiamondStationary);
     const CaveGrid& g = s.Grid();
-    std::vector<int> dist(s.Cells(), -1);
-    std::queue<int> q;
-    for (int c = 0; c < s.Cells(); ++c)
-      if (g.Cells[c] == Amoeba) {
-        dist[c] = 0;
-        q.push(c);
-      }
-    ASSERT_FALSE(q.empty());
-    while (!q.empty()) {
-      const int c = q.front();
-      q.pop();
-      if (dist[c] == 2) continue;
-      for (int o : {-g.CaveWidth, -1, 1, g.CaveWidth}) {
-        const int t = g.Wrap(c + o);
-        if (dist[t] < 0 && (g.Cells[t] == Space || g.Cells[t] == Dirt)) {
-          dist[t] = dist[c] + 1;
-          q.push(t);
-        }
-      }
-    }
+    ASSERT_GT(s.Count([](Element e) { return e == Amoeba; }), 0);
+    const auto dist = Distances(
+        g, [&](int c) { return g.Cells[c] == Amoeba; },
+        [&](int t) { return g.Cells[t] == Space || g.Cells[t] == Dirt; }, 2);
     const auto safe = ReachCells(s, [&](int c) { return IsWall(g.Cells[c]) || dist[c] >= 0; });
     const auto dash = ReachCells(s, [&](int c) { return IsWall(g.Cells[c]) || dist[c] == 0; });
     int safely = 0, dashing = 0;

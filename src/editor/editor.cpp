@@ -68,8 +68,7 @@ void Editor::Enter() {
   rect_ = EditorRect{};
   // The editor always draws with the big tiles, shrunk into its 20-pixel cells.
   g_.view_.TileSize = 40;
-  g_.LoadWithFallback(g_.paths_.Graph40, "data/Krattle/40x40.kgf", TextId::ProgramTiles40,
-                      Game::AssetKind::Tiles);
+  g_.LoadTileSet(true);
   m.ZoomShown = false;
 }
 

@@ -10,12 +10,6 @@ namespace krattle {
 Game::Game(PlatformServices services)
     : io_(services), set_(std::make_unique<CaveSet>()), engine_(run_, *this, set_.get()) {}
 
-namespace {
-std::filesystem::path Beside(const std::filesystem::path& dir, const std::filesystem::path& p) {
-  return p.is_absolute() ? p : dir / p;
-}
-}  // namespace
-
 void Game::Fatal(const std::string& text) {
   io_.Ask.Message(text, texts_.Get(TextId::ProgramTitle));
   quit_ = true;
@@ -24,7 +18,7 @@ void Game::Fatal(const std::string& text) {
 bool Game::LoadWithFallback(std::filesystem::path& configured, const char* fallback, TextId what,
                             AssetKind kind) {
   auto load = [&](const std::filesystem::path& p) {
-    const auto full = Beside(programDir_, p);
+    const auto full = FromProgram(p);
     if (kind == AssetKind::Fonts) return io_.Assets.LoadFonts(full);
     if (kind == AssetKind::Sounds) return io_.Assets.LoadSounds(full);
     return io_.Assets.LoadTiles(full, view_.TileSize);
@@ -60,7 +54,7 @@ bool Game::Creation(const StartupOptions& given) {
   writeDir_ = options.WriteDir.empty() ? programDir_ : options.WriteDir;
   paths_ = options.Paths;
   // A missing language file leaves the built-in texts, without a word.
-  LoadLanguage(Beside(programDir_, paths_.Language));
+  LoadLanguage(FromProgram(paths_.Language));
 
   settings_.Speed = options.Speed < 0 || options.Speed >= 100 ? 14 : options.Speed;
   const int soundOff = options.SoundOff == 1 ? 1 : 0;
@@ -163,7 +157,7 @@ bool Game::WriteSettings() {
 void Game::SetUpMusic() {
   settings_.MusicTicks = 10;
   settings_.MusicAvailable = false;
-  if (!io_.Music.Open(Beside(programDir_, paths_.Music))) return;
+  if (!io_.Music.Open(FromProgram(paths_.Music))) return;
   const long ms = io_.Music.LengthMs();
   if (ms < 0) return;
   settings_.MusicAvailable = true;
@@ -269,17 +263,17 @@ void Game::LoadHighScores() {
   for (int k = 0; k < HighScoreEntries; ++k) highScores_[k] = set_->HighScore(k + 1);
 }
 
+bool Game::LoadTileSet(bool big) {
+  return big ? LoadWithFallback(paths_.Graph40, "data/Krattle/40x40.kgf", TextId::ProgramTiles40,
+                                AssetKind::Tiles)
+             : LoadWithFallback(paths_.Graph32, "data/Krattle/32x32.kgf", TextId::ProgramTiles32,
+                                AssetKind::Tiles);
+}
+
 void Game::LoadGraphicsSets() {
   const bool big = view_.ZoomMode == 2;
   view_.TileSize = big ? 40 : 32;
-  if (big) {
-    if (!LoadWithFallback(paths_.Graph40, "data/Krattle/40x40.kgf", TextId::ProgramTiles40,
-                          AssetKind::Tiles))
-      return;
-  } else if (!LoadWithFallback(paths_.Graph32, "data/Krattle/32x32.kgf", TextId::ProgramTiles32,
-                               AssetKind::Tiles)) {
-    return;
-  }
+  if (!LoadTileSet(big)) return;
   view_.SetZoom(view_.ZoomMode);
   menu_.ZoomChecked = big;
   io_.Window.SetSurfaceSize(view_.SurfaceWidth(), view_.SurfaceHeight(), 0);

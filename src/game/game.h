@@ -177,6 +177,12 @@ class Game : public EngineHost {
   bool AnyDemo() const;
   void Click() { PlaySound(waves::Click); }
   enum class AssetKind { Tiles, Fonts, Sounds };
+  // A path from the settings: relative ones are taken from the program's folder.
+  std::filesystem::path FromProgram(const std::filesystem::path& p) const {
+    return p.is_absolute() ? p : programDir_ / p;
+  }
+  // The configured tile set of that size, else the one that comes with the game.
+  bool LoadTileSet(bool big);
   bool LoadWithFallback(std::filesystem::path& configured, const char* fallback, TextId what,
                         AssetKind kind);
   void Fatal(const std::string& text);

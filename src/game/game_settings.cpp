@@ -43,14 +43,6 @@ std::string NameOf(const fs::path& p) {
   return p.filename().string();
 }
 
-const char* DefaultTiles(bool big) {
-  return big ? "data/Krattle/40x40.kgf" : "data/Krattle/32x32.kgf";
-}
-
-fs::path Beside(const fs::path& dir, const fs::path& p) {
-  return p.is_absolute() ? p : dir / p;
-}
-
 }  // namespace
 
 void SetSettingsTexts(Form& form, const Texts& texts) {
@@ -88,14 +80,13 @@ Form SettingsForm(const Texts& texts, const ResourcePaths& paths) {
   row(id::LabelFX, "", id::EditSounds, paths.Sounds, id::LoadSounds);
   row(id::LabelMusic, "", id::EditMusic, paths.Music, id::LoadMusic);
   row(id::LabelLanguage, "", id::EditLanguage, paths.Language, id::Language);
-  form.Add(ButtonField(id::Unpack, ""));
-  FormField pack = ButtonField(id::Pack, "");
-  pack.SameLine = true;
-  form.Add(std::move(pack));
-  FormField close = ButtonField(id::Close, "");
-  close.SameLine = true;
-  form.Add(std::move(close));
-  for (const char* b : {id::Unpack, id::Pack}) form.Field(b).Width = 0;
+  // Unpack and Pack fit their captions, which differ much between languages.
+  for (const char* b : {id::Unpack, id::Pack, id::Close}) {
+    FormField button = ButtonField(b, "");
+    button.SameLine = b != id::Unpack;
+    if (b != id::Close) button.Width = 0;
+    form.Add(std::move(button));
+  }
   // The texts come from the language each time the dialog shows.
   form.OnShow = [&texts](Form& f) { SetSettingsTexts(f, texts); };
   return form;
@@ -154,7 +145,7 @@ void Game::ChooseTileSet(Form& form, bool big) {
   // Only when the new file is the one on show is it tried: a set that cannot be used leaves
   // the one before it, instead of falling back to the set that comes with the game.
   if (big || view_.ZoomMode == 1) {
-    const std::string why = io_.Assets.LoadTiles(Beside(programDir_, path), big ? 40 : 32);
+    const std::string why = io_.Assets.LoadTiles(FromProgram(path), big ? 40 : 32);
     if (!why.empty()) {
       RefuseSet(path, why);
       path = old;
@@ -162,7 +153,7 @@ void Game::ChooseTileSet(Form& form, bool big) {
     }
   }
   if (editing && !testing) {
-    LoadWithFallback(paths_.Graph40, DefaultTiles(true), TextId::ProgramTiles40, AssetKind::Tiles);
+    LoadTileSet(true);
     form.Field(id::Edit40).Text = NameOf(paths_.Graph40);
   } else {
     LoadGraphicsSets();
@@ -177,7 +168,7 @@ void Game::ChooseFontsOrSounds(Form& form, bool sounds) {
   fs::path& path = sounds ? paths_.Sounds : paths_.Fonts;
   const char* edit = sounds ? id::EditSounds : id::EditFonts;
   auto load = [&](const fs::path& p) {
-    const fs::path full = Beside(programDir_, p);
+    const fs::path full = FromProgram(p);
     return sounds ? io_.Assets.LoadSounds(full) : io_.Assets.LoadFonts(full);
   };
   const fs::path old = path;
@@ -275,11 +266,11 @@ void Game::PackChosenFolder() {
 void Game::ReloadAfterPacking(bool waves) {
   // A set just written may be the one in use: it is read again, and a failure keeps the old.
   if (waves) {
-    io_.Assets.LoadSounds(Beside(programDir_, paths_.Sounds));
+    io_.Assets.LoadSounds(FromProgram(paths_.Sounds));
     return;
   }
   const bool big = view_.TileSize == 40;
-  io_.Assets.LoadTiles(Beside(programDir_, big ? paths_.Graph40 : paths_.Graph32), view_.TileSize);
+  io_.Assets.LoadTiles(FromProgram(big ? paths_.Graph40 : paths_.Graph32), view_.TileSize);
 }
 
 }  // namespace krattle
